@@ -1,0 +1,36 @@
+#include "worksheet_window.h"
+
+#include <QApplication>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+bool hasDisplay()
+{
+    auto set = [](const char* name) {
+        const char* value = std::getenv(name);
+        return value && *value;
+    };
+    return set("QT_QPA_PLATFORM") || set("DISPLAY") || set("WAYLAND_DISPLAY");
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (!hasDisplay()) {
+        std::fprintf(stderr, "combat-worksheet: no display found; run it in a desktop session, "
+                             "or without one as: xvfb-run combat-worksheet\n");
+        return 1;
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Combat Worksheet");
+    QApplication::setFont(worksheetFont());
+
+    WorksheetWindow window;
+    QObject::connect(&window, &WorksheetWindow::exitRequested, &app, &QApplication::quit);
+    window.show();
+    return app.exec();
+}

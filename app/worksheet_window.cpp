@@ -1,0 +1,236 @@
+#include "worksheet_window.h"
+
+#include "sections/routes.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+using namespace worksheet;
+
+namespace {
+
+QString qs(std::string_view s)
+{
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+int px(int twips)
+{
+    return twips / twipsPerPixel;
+}
+
+QRect pixelRect(const ControlDecl& d)
+{
+    return {px(d.left), px(d.top), px(d.width), px(d.height)};
+}
+
+} // namespace
+
+QFont worksheetFont()
+{
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(11);
+    return font;
+}
+
+WorksheetWindow::WorksheetWindow() : WorksheetWindow(sections::routes())
+{
+}
+
+WorksheetWindow::WorksheetWindow(std::span<const Route> routes)
+{
+    sheet_ = std::make_unique<Sheet>(static_cast<Host&>(*this), routes);
+    const ControlDecl& window = form[0];
+    setWindowTitle(qs(sheet_->text(Control{0})));
+    setFixedSize(px(window.width), px(window.height));
+    for (std::uint16_t i = 1; i < controlCount; ++i) {
+        const Control c{i};
+        if (sheet_->visible(c) && form[i].kind != Kind::Line && form[i].kind != Kind::Shape)
+            createWidget(c);
+    }
+}
+
+WorksheetWindow::~WorksheetWindow() = default;
+
+QWidget* WorksheetWindow::createWidget(Control c)
+{
+    const ControlDecl& d = declOf(c);
+    QWidget* w = nullptr;
+    switch (d.kind) {
+    case Kind::Label: {
+        auto* label = new QLabel(this);
+        label->setTextFormat(Qt::PlainText);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        if (d.look == Look::Heading || d.look == Look::Tally) {
+            QFont bold = label->font();
+            bold.setBold(true);
+            label->setFont(bold);
+        }
+        if (d.look == Look::Tally)
+            label->setAlignment(Qt::AlignCenter);
+        if (d.look == Look::Wrapped) {
+            label->setWordWrap(true);
+            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        }
+        w = label;
+        break;
+    }
+    case Kind::TextBox: {
+        auto* edit = new QLineEdit(this);
+        connect(edit, &QLineEdit::textEdited, this, [this, c](const QString& text) {
+            sheet_->userEdit(c, text.toStdString());
+            syncChanged();
+        });
+        w = edit;
+        break;
+    }
+    case Kind::List: {
+        auto* combo = new QComboBox(this);
+        auto* edit = new QLineEdit(combo);
+        combo->setLineEdit(edit);
+        combo->setInsertPolicy(QComboBox::NoInsert);
+        combo->setCompleter(nullptr);
+        // Only a choice from the drop-down is a pick: Enter or leaving the
+        // field with an item's text typed in must not run the row's handler.
+        listsIgnoreTypedText_ =
+            QObject::disconnect(edit, &QLineEdit::editingFinished, combo, nullptr) && listsIgnoreTypedText_;
+        fillList(combo, c);
+        connect(combo, &QComboBox::activated, this, [this, c](int index) {
+            sheet_->userPick(c, static_cast<std::size_t>(index));
+            syncChanged();
+        });
+        connect(edit, &QLineEdit::textEdited, this, [this, c](const QString& text) {
+            sheet_->userEdit(c, text.toStdString());
+            syncChanged();
+        });
+        w = combo;
+        break;
+    }
+    case Kind::CheckBox: {
+        auto* box = new QCheckBox(this);
+        connect(box, &QCheckBox::clicked, this, [this, c] {
+            sheet_->userTick(c);
+            syncChanged();
+        });
+        w = box;
+        break;
+    }
+    case Kind::Button: {
+        auto* button = new QPushButton(this);
+        connect(button, &QPushButton::clicked, this, [this, c] {
+            sheet_->userPress(c);
+            syncChanged();
+        });
+        w = button;
+        break;
+    }
+    case Kind::Window:
+    case Kind::Line:
+    case Kind::Shape:
+        return nullptr;
+    }
+    w->setObjectName(qs(d.name));
+    w->setGeometry(pixelRect(d));
+    widgets_[c.index] = w;
+    sync(c);
+    return w;
+}
+
+void WorksheetWindow::fillList(QComboBox* combo, Control c)
+{
+    QStringList items;
+    for (std::string_view item : sheet_->items(c))
+        items << qs(item);
+    combo->addItems(items);
+    // Nothing is selected at start; the field shows the list's own text.
+    combo->setCurrentIndex(-1);
+}
+
+void WorksheetWindow::syncChanged()
+{
+    for (Control c : sheet_->changed())
+        sync(c);
+}
+
+void WorksheetWindow::sync(Control c)
+{
+    if (c.index == 0) {
+        setWindowTitle(qs(sheet_->text(c)));
+        return;
+    }
+    QWidget* w = widgets_[c.index];
+    if (!w) {
+        if (!sheet_->visible(c))
+            return;
+        w = createWidget(c); // syncs the new widget itself
+        if (w)
+            w->show();
+        return;
+    }
+    const QSignalBlocker blocker(w);
+    const QString text = qs(sheet_->text(c));
+    switch (declOf(c).kind) {
+    case Kind::Label: static_cast<QLabel*>(w)->setText(text); break;
+    case Kind::TextBox: {
+        auto* edit = static_cast<QLineEdit*>(w);
+        if (edit->text() != text)
+            edit->setText(text);
+        break;
+    }
+    case Kind::List: {
+        auto* combo = static_cast<QComboBox*>(w);
+        if (combo->currentText() != text) {
+            const QSignalBlocker editBlocker(combo->lineEdit());
+            combo->setEditText(text);
+        }
+        break;
+    }
+    case Kind::CheckBox:
+        static_cast<QCheckBox*>(w)->setChecked(sheet_->checked(c));
+        static_cast<QCheckBox*>(w)->setText(text);
+        break;
+    case Kind::Button: static_cast<QPushButton*>(w)->setText(text); break;
+    default: break;
+    }
+    w->setEnabled(sheet_->enabled(c));
+    w->setVisible(sheet_->visible(c));
+}
+
+void WorksheetWindow::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
+    for (std::uint16_t i = 0; i < controlCount; ++i) {
+        const ControlDecl& d = form[i];
+        if (!sheet_->visible(Control{i}))
+            continue;
+        if (d.kind == Kind::Line)
+            painter.drawLine(px(d.left), px(d.top), px(d.left + d.width), px(d.top + d.height));
+        else if (d.kind == Kind::Shape)
+            painter.drawRect(pixelRect(d));
+    }
+}
+
+void WorksheetWindow::showMessage(std::string_view title, std::string_view text)
+{
+    // Let the user see the worksheet as it stands when the message comes.
+    syncChanged();
+    QMessageBox box(QMessageBox::Critical, qs(title), qs(text), QMessageBox::Ok, this);
+    box.exec();
+}
+
+void WorksheetWindow::printWindow()
+{
+    emit printRequested();
+}
+
+void WorksheetWindow::quit()
+{
+    emit exitRequested();
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "worksheet/sheet.h"
+
+#include <QWidget>
+
+#include <array>
+#include <memory>
+#include <span>
+
+class QComboBox;
+class QFont;
+
+// The font the worksheet's captions are laid out for.
+QFont worksheetFont();
+
+// The worksheet window: one widget per visible control of the form, laid out
+// at its declared place, with every user action handed to the worksheet core
+// as an event and every change the core reports copied back into the widgets.
+class WorksheetWindow : public QWidget, private worksheet::Host {
+    Q_OBJECT
+
+public:
+    WorksheetWindow();
+    // A window whose events go to other handlers than the worksheet's own.
+    explicit WorksheetWindow(std::span<const worksheet::Route> routes);
+    ~WorksheetWindow() override;
+
+    const worksheet::Sheet& sheet() const { return *sheet_; }
+    // The widget that shows a control, or null for a control that has never
+    // been shown (the bookkeeping part has none).
+    QWidget* widget(worksheet::Control c) const { return widgets_[c.index]; }
+
+    // Whether a list's line edit was detached from its combo's
+    // editingFinished, so that typed text is never taken for a pick.
+    bool listsIgnoreTypedText() const { return listsIgnoreTypedText_; }
+
+signals:
+    void exitRequested();
+    void printRequested();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void showMessage(std::string_view title, std::string_view text) override;
+    void printWindow() override;
+    void quit() override;
+
+    QWidget* createWidget(worksheet::Control c);
+    void fillList(QComboBox* combo, worksheet::Control c);
+    void syncChanged();
+    void sync(worksheet::Control c);
+
+    std::unique_ptr<worksheet::Sheet> sheet_;
+    std::array<QWidget*, worksheet::controlCount> widgets_{};
+    bool listsIgnoreTypedText_ = true;
+};

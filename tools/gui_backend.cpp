@@ -1,0 +1,185 @@
+#include "gui_backend.h"
+
+#include "app/worksheet_window.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+using worksheet::Control;
+using worksheet::Kind;
+
+namespace {
+
+QString qs(std::string_view s)
+{
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+} // namespace
+
+GuiBackend::GuiBackend() : messageWatch_(std::make_unique<QTimer>())
+{
+    // A modal box blocks its handler until it is closed, so a timer that runs
+    // inside the box's own event loop reads it and answers OK.
+    messageWatch_->setInterval(5);
+    QObject::connect(messageWatch_.get(), &QTimer::timeout, [this] { answerMessageBox(); });
+    messageWatch_->start();
+    restart();
+}
+
+GuiBackend::~GuiBackend() = default;
+
+void GuiBackend::answerMessageBox()
+{
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box || !box->isVisible())
+        return;
+    messages.push_back({box->windowTitle().toStdString(), box->text().toStdString()});
+    QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+}
+
+void GuiBackend::restart()
+{
+    window_.reset();
+    window_ = std::make_unique<WorksheetWindow>();
+    QObject::connect(window_.get(), &WorksheetWindow::exitRequested, window_.get(), [this] {
+        closed = true;
+        window_->close();
+    });
+    QObject::connect(window_.get(), &WorksheetWindow::printRequested, window_.get(), [this] { ++pagesPrinted; });
+    window_->show();
+    if (!QTest::qWaitForWindowExposed(window_.get()))
+        qFatal("the worksheet window was never shown");
+    messages.clear();
+    closed = false;
+    pagesPrinted = 0;
+}
+
+const worksheet::Sheet& GuiBackend::sheet() const
+{
+    return window_->sheet();
+}
+
+namespace {
+
+QLineEdit* fieldOf(QWidget* w)
+{
+    if (auto* combo = qobject_cast<QComboBox*>(w))
+        return combo->lineEdit();
+    return qobject_cast<QLineEdit*>(w);
+}
+
+} // namespace
+
+void GuiBackend::type(Control c, std::string_view text)
+{
+    QLineEdit* edit = fieldOf(window_->widget(c));
+    edit->setFocus();
+    for (const QChar ch : qs(text)) {
+        edit->end(false);
+        if (ch.isPrint())
+            QTest::keyClicks(edit, QString(ch));
+        else
+            edit->insert(QString(ch)); // a control character cannot be typed as a key
+    }
+}
+
+void GuiBackend::paste(Control c, std::string_view text)
+{
+    QLineEdit* edit = fieldOf(window_->widget(c));
+    edit->setFocus();
+    edit->selectAll();
+    if (text.empty())
+        QTest::keyClick(edit, Qt::Key_Delete);
+    else
+        edit->insert(qs(text));
+}
+
+void GuiBackend::erase(Control c)
+{
+    QLineEdit* edit = fieldOf(window_->widget(c));
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Delete);
+}
+
+void GuiBackend::pick(Control c, std::size_t item)
+{
+    auto* combo = static_cast<QComboBox*>(window_->widget(c));
+    combo->showPopup();
+    QAbstractItemView* view = combo->view();
+    const QModelIndex index = combo->model()->index(static_cast<int>(item), 0);
+    view->scrollTo(index);
+    const QRect rect = view->visualRect(index);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, rect.center());
+}
+
+void GuiBackend::press(Control c)
+{
+    QTest::mouseClick(window_->widget(c), Qt::LeftButton);
+}
+
+void GuiBackend::tick(Control c)
+{
+    QWidget* box = window_->widget(c);
+    // The box has no caption: click on its indicator.
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
+}
+
+std::string GuiBackend::caption(Control c) const
+{
+    QWidget* w = window_->widget(c);
+    if (c.index == 0)
+        return window_->windowTitle().toStdString();
+    if (!w)
+        return sheet().text(c);
+    switch (worksheet::declOf(c).kind) {
+    case Kind::Label: return static_cast<QLabel*>(w)->text().toStdString();
+    case Kind::TextBox: return static_cast<QLineEdit*>(w)->text().toStdString();
+    case Kind::List: return static_cast<QComboBox*>(w)->currentText().toStdString();
+    case Kind::CheckBox: return static_cast<QCheckBox*>(w)->text().toStdString();
+    case Kind::Button: return static_cast<QPushButton*>(w)->text().toStdString();
+    default: return sheet().text(c);
+    }
+}
+
+bool GuiBackend::enabled(Control c) const
+{
+    QWidget* w = window_->widget(c);
+    return w ? w->isEnabled() : sheet().enabled(c);
+}
+
+bool GuiBackend::visible(Control c) const
+{
+    if (c.index == 0)
+        return window_->isVisible();
+    QWidget* w = window_->widget(c);
+    return w ? w->isVisibleTo(window_.get()) : sheet().visible(c);
+}
+
+bool GuiBackend::checked(Control c) const
+{
+    auto* box = qobject_cast<QCheckBox*>(window_->widget(c));
+    return box ? box->isChecked() : sheet().checked(c);
+}
+
+std::vector<std::string> GuiBackend::items(Control c) const
+{
+    auto* combo = qobject_cast<QComboBox*>(window_->widget(c));
+    if (!combo) {
+        const auto list = sheet().items(c);
+        return {list.begin(), list.end()};
+    }
+    std::vector<std::string> out;
+    for (int i = 0; i < combo->count(); ++i)
+        out.push_back(combo->itemText(i).toStdString());
+    return out;
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "backend.h"
+
+#include <memory>
+
+class QTimer;
+class WorksheetWindow;
+
+// The real worksheet window, driven with key clicks, list choices from the
+// pop-up and mouse clicks; each message box is read and closed with OK.
+class GuiBackend final : public Backend {
+public:
+    GuiBackend();
+    ~GuiBackend() override;
+
+    void restart() override;
+    const worksheet::Sheet& sheet() const override;
+
+    void type(worksheet::Control c, std::string_view text) override;
+    void paste(worksheet::Control c, std::string_view text) override;
+    void erase(worksheet::Control c) override;
+    void pick(worksheet::Control c, std::size_t item) override;
+    void press(worksheet::Control c) override;
+    void tick(worksheet::Control c) override;
+
+    std::string caption(worksheet::Control c) const override;
+    bool enabled(worksheet::Control c) const override;
+    bool visible(worksheet::Control c) const override;
+    bool checked(worksheet::Control c) const override;
+    std::vector<std::string> items(worksheet::Control c) const override;
+
+private:
+    void answerMessageBox();
+
+    std::unique_ptr<WorksheetWindow> window_;
+    std::unique_ptr<QTimer> messageWatch_;
+};

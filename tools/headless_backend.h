@@ -1,0 +1,34 @@
+#pragma once
+
+#include "backend.h"
+
+#include <memory>
+
+// The worksheet core alone, with a host that answers every message OK at once.
+class HeadlessBackend final : public Backend, private worksheet::Host {
+public:
+    HeadlessBackend();
+
+    void restart() override;
+    const worksheet::Sheet& sheet() const override { return *sheet_; }
+
+    void type(worksheet::Control c, std::string_view text) override;
+    void paste(worksheet::Control c, std::string_view text) override;
+    void erase(worksheet::Control c) override;
+    void pick(worksheet::Control c, std::size_t item) override;
+    void press(worksheet::Control c) override;
+    void tick(worksheet::Control c) override;
+
+    std::string caption(worksheet::Control c) const override;
+    bool enabled(worksheet::Control c) const override;
+    bool visible(worksheet::Control c) const override;
+    bool checked(worksheet::Control c) const override;
+    std::vector<std::string> items(worksheet::Control c) const override;
+
+private:
+    void showMessage(std::string_view title, std::string_view text) override;
+    void printWindow() override;
+    void quit() override;
+
+    std::unique_ptr<worksheet::Sheet> sheet_;
+};

@@ -1,0 +1,49 @@
+// worksheet-script: runs scenario files against the worksheet, headless or,
+// with --gui, against the real window on the offscreen platform.
+#include "gui_backend.h"
+#include "headless_backend.h"
+#include "script.h"
+
+#include "app/worksheet_window.h"
+
+#include <QApplication>
+
+#include <cstring>
+#include <iostream>
+#include <memory>
+#include <string>
+#include <vector>
+
+int main(int argc, char** argv)
+{
+    bool gui = false;
+    std::vector<std::string> files;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--gui") == 0)
+            gui = true;
+        else
+            files.emplace_back(argv[i]);
+    }
+    if (files.empty()) {
+        std::cerr << "usage: worksheet-script [--gui] FILE...\n";
+        return 2;
+    }
+
+    std::unique_ptr<QApplication> app;
+    std::unique_ptr<Backend> backend;
+    if (gui) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QApplication>(argc, argv);
+        QApplication::setFont(worksheetFont());
+        backend = std::make_unique<GuiBackend>();
+    } else {
+        backend = std::make_unique<HeadlessBackend>();
+    }
+
+    int passed = 0;
+    int failed = 0;
+    for (const auto& file : files)
+        (runScenario(file, *backend, std::cout) ? passed : failed)++;
+    std::cout << passed << " passed, " << failed << " failed" << std::endl;
+    return failed == 0 ? 0 : 1;
+}

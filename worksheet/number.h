@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace worksheet {
+
+// Reads the leading number of a caption or a count box the lenient way:
+// blanks, tabs and line breaks are skipped wherever they stand, then an
+// optional sign, digits with at most one decimal point and an optional
+// exponent (E or D, either case) are read until the first character that does
+// not fit. A text without a number reads as 0. The result may be infinite when
+// the text names a number beyond double range ("1e400").
+double parseNumber(std::string_view text);
+
+// Writes a number the way every tally shows it: at most 15 significant
+// digits, no trailing zeros, a leading zero before the point, "-" for
+// negatives, never "-0", and exponent form ("1.5E+20", "1E-05") from 1E+15 up
+// and below 1E-4. The value must be finite.
+std::string formatNumber(double value);
+
+} // namespace worksheet

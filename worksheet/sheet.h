@@ -1,0 +1,131 @@
+#pragma once
+
+#include "form.h"
+#include "host.h"
+
+#include <array>
+#include <cstdint>
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace worksheet {
+
+class Sheet;
+
+enum class Event : std::uint8_t { Change, Click };
+
+// One entry of the route table: which handler a (control, event) runs. Rows
+// of a section share one routine, which gets the row's number.
+using Handler = void (*)(Sheet&, int row);
+struct Route {
+    Control control;
+    Event event;
+    Handler handler;
+    int row = 0;
+};
+
+// Raised when a handler would write a number that is not finite; the
+// dispatcher undoes the whole user event.
+struct NumberOverflow : std::runtime_error {
+    NumberOverflow() : std::runtime_error("number out of range") {}
+};
+
+inline constexpr std::string_view numberErrorTitle = "Number Error";
+inline constexpr std::string_view numberErrorText = "A number on the worksheet is too large to work with.";
+
+// The worksheet's state: every control's caption or text, its visible,
+// enabled and checked state and its list items, and the dispatcher that runs
+// the user's events through the route table.
+class Sheet {
+public:
+    // Creates the worksheet as the window is created, then runs start-up.
+    Sheet(Host& host, std::span<const Route> routes);
+
+    Sheet(const Sheet&) = delete;
+    Sheet& operator=(const Sheet&) = delete;
+
+    // --- What the user does. Each call is one event, run as one transaction.
+    // Replaces a box's or list field's text; a count box with a change
+    // handler runs it when the text differs.
+    void userEdit(Control c, std::string_view text);
+    // Chooses a list item, which runs the list's Click even for the item it
+    // already shows.
+    void userPick(Control c, std::size_t item);
+    void userPress(Control c);
+    void userTick(Control c);
+
+    // Controls whose state the last user event changed, each once.
+    std::span<const Control> changed() const { return changed_; }
+
+    // --- Reading.
+    const std::string& text(Control c) const { return state_[c.index].text; }
+    double number(Control c) const;
+    bool visible(Control c) const { return state_[c.index].visible; }
+    bool enabled(Control c) const { return state_[c.index].enabled; }
+    bool checked(Control c) const { return state_[c.index].checked; }
+    std::span<const std::string_view> items(Control c) const { return state_[c.index].items; }
+
+    // --- What handlers do.
+    // Sets a caption or text; a count box with a change handler runs it at
+    // once when the text differs, as typing would.
+    void setText(Control c, std::string_view text);
+    // Writes a number by the number rule; a value that is not finite aborts
+    // the user event.
+    void setNumber(Control c, double value);
+    void add(Control tally, double amount) { setNumber(tally, number(tally) + amount); }
+    void takeOut(Control tally, Control share) { setNumber(tally, number(tally) - number(share)); }
+    void giveBack(Control tally, Control share) { setNumber(tally, number(tally) + number(share)); }
+    void blank(Control c) { setText(c, " "); }
+    void setEnabled(Control c, bool enabled);
+    void setVisible(Control c, bool visible);
+    // Ticking or unticking a check box runs its click handler when the value
+    // changes.
+    void setChecked(Control c, bool checked);
+    // Fills a list, which is empty until start-up.
+    void setItems(Control c, std::span<const std::string_view> items);
+    void message(std::string_view title, std::string_view text) { host_.showMessage(title, text); }
+    Host& host() { return host_; }
+
+    // A point in the current event; restoreLabels puts every caption that
+    // changed since then back, so a refused pick leaves no trace in the
+    // tallies. Texts, lists and states are left as they are.
+    using Mark = std::size_t;
+    Mark mark() const { return journal_.size(); }
+    void restoreLabels(Mark since);
+
+private:
+    struct ControlState {
+        std::string text;
+        bool visible;
+        bool enabled;
+        bool checked = false;
+        std::span<const std::string_view> items;
+    };
+    enum class Field : std::uint8_t { Text, Visible, Enabled, Checked, Items };
+    struct Undo {
+        Control control;
+        Field field;
+        bool flag;
+        std::string text;
+        std::span<const std::string_view> items;
+    };
+
+    template <class Action> void transaction(Action&& action);
+    void raise(Control c, Event e);
+    void record(Control c, Field f);
+    void undo(const Undo& u);
+
+    Host& host_;
+    std::vector<ControlState> state_;
+    std::array<const Route*, controlCount> onChange_{};
+    std::array<const Route*, controlCount> onClick_{};
+    std::vector<Undo> journal_;
+    std::vector<Control> changed_;
+    std::vector<bool> isChanged_;
+    bool inEvent_ = false;
+};
+
+} // namespace worksheet

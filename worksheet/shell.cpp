@@ -1,0 +1,61 @@
+#include "shell.h"
+
+namespace worksheet {
+
+namespace {
+
+struct MissionFactor {
+    std::string_view mission;
+    std::string_view factor;
+};
+
+constexpr MissionFactor missionFactors[] = {
+    {"Recon", "1"},
+    {"Probe", "1"},
+    {"Advance To Contact", "2"},
+    {"Artillery Barrage", "3"},
+    {"Deliberate Attack", "3"},
+    {"Raid", "1"},
+};
+
+} // namespace
+
+void formLoad(Sheet& sheet)
+{
+    // The other vehicles' lists are created disabled already.
+    for (const Row& row : rowsWaitingForCount)
+        sheet.setEnabled(row.list, false);
+    for (std::uint16_t i = 0; i < controlCount; ++i)
+        if (form[i].items != ItemList::None)
+            sheet.setItems(Control{i}, itemsOf(form[i].items));
+}
+
+void missionTypeClick(Sheet& sheet, int)
+{
+    // "None" keeps whatever factor an earlier pick set.
+    for (const auto& [mission, factor] : missionFactors)
+        if (sheet.text(missionType) == mission) {
+            sheet.setText(missionFactor, factor);
+            return;
+        }
+}
+
+void countChanged(Sheet& sheet, int row)
+{
+    if (sheet.number(missionFactor) != 0)
+        sheet.setEnabled(rowsWaitingForCount[static_cast<std::size_t>(row)].list, true);
+    else
+        sheet.message(missionErrorTitle, " Select Mission Type!");
+}
+
+void printClick(Sheet& sheet, int)
+{
+    sheet.host().printWindow();
+}
+
+void exitClick(Sheet& sheet, int)
+{
+    sheet.host().quit();
+}
+
+} // namespace worksheet
