@@ -2,6 +2,7 @@
 
 #include "sections/routes.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -10,6 +11,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStyle>
 
 using namespace worksheet;
 
@@ -96,14 +98,16 @@ QWidget* WorksheetWindow::createWidget(Control c)
         combo->setLineEdit(edit);
         combo->setInsertPolicy(QComboBox::NoInsert);
         combo->setCompleter(nullptr);
+        combo->setMaxVisibleItems(16); // every family's list without scrolling
         // Only a choice from the drop-down is a pick: Enter or leaving the
         // field with an item's text typed in must not run the row's handler.
         listsIgnoreTypedText_ =
             QObject::disconnect(edit, &QLineEdit::editingFinished, combo, nullptr) && listsIgnoreTypedText_;
         fillList(combo, c);
-        connect(combo, &QComboBox::activated, this, [this, c](int index) {
+        connect(combo, &QComboBox::activated, this, [this, c, edit](int index) {
             sheet_->userPick(c, static_cast<std::size_t>(index));
             syncChanged();
+            edit->setCursorPosition(0);
         });
         connect(edit, &QLineEdit::textEdited, this, [this, c](const QString& text) {
             sheet_->userEdit(c, text.toStdString());
@@ -150,6 +154,10 @@ void WorksheetWindow::fillList(QComboBox* combo, Control c)
     combo->addItems(items);
     // Nothing is selected at start; the field shows the list's own text.
     combo->setCurrentIndex(-1);
+    // The field is narrower than most kinds' names; the drop-down shows them
+    // whole.
+    QAbstractItemView* view = combo->view();
+    view->setMinimumWidth(view->sizeHintForColumn(0) + view->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 8);
 }
 
 void WorksheetWindow::syncChanged()
@@ -188,7 +196,10 @@ void WorksheetWindow::sync(Control c)
         if (combo->currentText() != text) {
             const QSignalBlocker editBlocker(combo->lineEdit());
             combo->setEditText(text);
+            // Show a long kind's name from its start.
+            combo->lineEdit()->setCursorPosition(0);
         }
+        combo->setToolTip(text.trimmed().isEmpty() ? QString() : text);
         break;
     }
     case Kind::CheckBox:

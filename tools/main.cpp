@@ -14,6 +14,19 @@
 #include <string>
 #include <vector>
 
+namespace {
+
+// The offscreen platform says what it cannot do (raise a window, grab the
+// keyboard) on every window; none of it matters to a scenario.
+void quietOffscreenNotes(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type == QtWarningMsg && message.startsWith(QLatin1String("This plugin does not support")))
+        return;
+    qt_message_output(type, context, message);
+}
+
+} // namespace
+
 int main(int argc, char** argv)
 {
     bool gui = false;
@@ -33,6 +46,7 @@ int main(int argc, char** argv)
     std::unique_ptr<Backend> backend;
     if (gui) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
+        qInstallMessageHandler(quietOffscreenNotes);
         app = std::make_unique<QApplication>(argc, argv);
         QApplication::setFont(worksheetFont());
         backend = std::make_unique<GuiBackend>();

@@ -17,7 +17,16 @@ Sheet::Sheet(Host& host, std::span<const Route> routes) : host_(host), isChanged
         slot[route.control.index] = &route;
     }
     formLoad(*this);
+    // Start-up is part of creating the worksheet, not an event to take back.
     journal_.clear();
+    forgetChanges();
+}
+
+void Sheet::forgetChanges()
+{
+    for (Control c : changed_)
+        isChanged_[c.index] = false;
+    changed_.clear();
 }
 
 double Sheet::number(Control c) const
@@ -33,9 +42,7 @@ template <class Action> void Sheet::transaction(Action&& action)
         return;
     inEvent_ = true;
     journal_.clear();
-    for (Control c : changed_)
-        isChanged_[c.index] = false;
-    changed_.clear();
+    forgetChanges();
     try {
         action();
     } catch (const NumberOverflow&) {

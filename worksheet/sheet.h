@@ -116,6 +116,7 @@ private:
     template <class Action> void transaction(Action&& action);
     void raise(Control c, Event e);
     void record(Control c, Field f);
+    void forgetChanges();
     void undo(const Undo& u);
 
     Host& host_;
