@@ -1,3 +1,4 @@
+#include "program.h"
 #include "worksheet_window.h"
 
 #include <QApplication>
@@ -30,7 +31,7 @@ int main(int argc, char** argv)
     QApplication::setFont(worksheetFont());
 
     WorksheetWindow window;
-    QObject::connect(&window, &WorksheetWindow::exitRequested, &app, &QApplication::quit);
+    runAsProgram(window);
     window.show();
     return app.exec();
 }

@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# Runs a command against a private CUPS server whose only queue, the default,
+# prints to PDF files with cups-pdf. The server, its queue and its files are
+# gone afterwards; the machine's own CUPS setup is never touched.
+# Exits 77 (skipped) where that cannot be had: not root, or CUPS not installed.
+set -euo pipefail
+
+if [ "$(id -u)" -ne 0 ]; then
+    echo "skipped: the cups-pdf backend only runs under a CUPS server started as root"
+    exit 77
+fi
+for tool in cupsd lpadmin lpstat; do
+    command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
+done
+[ -x /usr/lib/cups/backend/cups-pdf ] || { echo "skipped: cups-pdf is not installed"; exit 77; }
+
+dir=$(mktemp -d /tmp/worksheet-cups.XXXXXX)
+mkdir -p "$dir"/{spool,cache,state,log,tmp}
+chmod 1777 "$dir/tmp"
+chmod 755 "$dir"
+socket="$dir/cups.sock"
+
+cat >"$dir/cupsd.conf" <<CONF
+Listen $socket
+LogLevel warn
+Browsing No
+<Location />
+  Order allow,deny
+  Allow all
+</Location>
+<Location /admin>
+  Order allow,deny
+  Allow all
+</Location>
+CONF
+cat >"$dir/cups-files.conf" <<CONF
+ServerRoot $dir
+RequestRoot $dir/spool
+CacheDir $dir/cache
+StateDir $dir/state
+TempDir $dir/tmp
+AccessLog $dir/log/access_log
+ErrorLog $dir/log/error_log
+PageLog $dir/log/page_log
+CONF
+
+cupsd -f -c "$dir/cupsd.conf" -s "$dir/cups-files.conf" &
+cupsd_pid=$!
+export CUPS_SERVER="$socket"
+
+stop() {
+    # Let the queue finish before the server goes, so that no job is cut off.
+    for _ in $(seq 100); do
+        [ -z "$(lpstat -o 2>/dev/null)" ] && break
+        sleep 0.1
+    done
+    kill "$cupsd_pid" 2>/dev/null || true
+    wait "$cupsd_pid" 2>/dev/null || true
+    rm -rf "$dir"
+}
+trap stop EXIT
+
+for _ in $(seq 100); do
+    [ -S "$socket" ] && lpstat -r >/dev/null 2>&1 && break
+    sleep 0.1
+done
+lpadmin -p WorksheetPDF -v cups-pdf:/ -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd -E
+lpadmin -d WorksheetPDF
+
+"$@"
