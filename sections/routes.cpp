@@ -1,5 +1,10 @@
 #include "routes.h"
 
+#include "apcs.h"
+#include "armour.h"
+#include "other_vehicles.h"
+#include "trucks.h"
+
 #include "worksheet/shell.h"
 
 #include <array>
@@ -15,6 +20,10 @@ constexpr Route fixedRoutes[] = {
     {"Combo2"_ctl, Event::Click, missionTypeClick},
     {"Command1"_ctl, Event::Click, printClick},
     {"Command3"_ctl, Event::Click, exitClick},
+    {"Command11"_ctl, Event::Click, trucksClear},
+    {"Command7"_ctl, Event::Click, apcsClear},
+    {"Command19"_ctl, Event::Click, armourClear},
+    {"Command5"_ctl, Event::Click, otherVehiclesClear},
 };
 
 // One Click route per row of a section, all to the section's pick routine.
@@ -41,7 +50,9 @@ template <std::size_t... N> constexpr auto join(const std::array<Route, N>&... p
     return out;
 }
 
-constexpr auto table = join(std::to_array(fixedRoutes), changeRoutes);
+constexpr auto table = join(std::to_array(fixedRoutes), changeRoutes, pickRoutes(truckRows, truckPick),
+                            pickRoutes(apcRows, apcPick), pickRoutes(armourRows, armourPick),
+                            pickRoutes(otherVehicleRows, otherVehiclePick));
 
 } // namespace
 
