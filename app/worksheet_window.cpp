@@ -9,7 +9,9 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPainter>
+#include <QKeyEvent>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QStyle>
 
@@ -31,6 +33,10 @@ QRect pixelRect(const ControlDecl& d)
 {
     return {px(d.left), px(d.top), px(d.width), px(d.height)};
 }
+
+// The same keys on every desktop.
+const QKeyCombination undoKeys[] = {Qt::CTRL | Qt::Key_Z};
+const QKeyCombination redoKeys[] = {Qt::CTRL | Qt::SHIFT | Qt::Key_Z, Qt::CTRL | Qt::Key_Y};
 
 } // namespace
 
@@ -56,6 +62,47 @@ WorksheetWindow::WorksheetWindow(std::span<const Route> routes)
         if (sheet_->visible(c) && form[i].kind != Kind::Line && form[i].kind != Kind::Shape)
             createWidget(c);
     }
+
+    // The worksheet's undo works wherever the focus is; it replaces the
+    // boxes' own (see eventFilter).
+    for (const QKeyCombination keys : undoKeys)
+        new QShortcut(keys, this, this, &WorksheetWindow::undo, Qt::ApplicationShortcut);
+    for (const QKeyCombination keys : redoKeys)
+        new QShortcut(keys, this, this, &WorksheetWindow::redo, Qt::ApplicationShortcut);
+}
+
+namespace {
+
+bool isHistoryKey(const QKeyEvent* key)
+{
+    const QKeyCombination pressed = key->keyCombination();
+    return std::find(std::begin(undoKeys), std::end(undoKeys), pressed) != std::end(undoKeys) ||
+           std::find(std::begin(redoKeys), std::end(redoKeys), pressed) != std::end(redoKeys);
+}
+
+} // namespace
+
+bool WorksheetWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // A text box claims the undo keys for its own undo; leaving the claim
+    // unaccepted lets the window's shortcut have them.
+    if (event->type() == QEvent::ShortcutOverride && isHistoryKey(static_cast<QKeyEvent*>(event))) {
+        event->ignore();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void WorksheetWindow::undo()
+{
+    if (sheet_->undo())
+        syncChanged();
+}
+
+void WorksheetWindow::redo()
+{
+    if (sheet_->redo())
+        syncChanged();
 }
 
 WorksheetWindow::~WorksheetWindow() = default;
@@ -85,6 +132,7 @@ QWidget* WorksheetWindow::createWidget(Control c)
     }
     case Kind::TextBox: {
         auto* edit = new QLineEdit(this);
+        edit->installEventFilter(this);
         connect(edit, &QLineEdit::textEdited, this, [this, c](const QString& text) {
             sheet_->userEdit(c, text.toStdString());
             syncChanged();
@@ -95,6 +143,7 @@ QWidget* WorksheetWindow::createWidget(Control c)
     case Kind::List: {
         auto* combo = new QComboBox(this);
         auto* edit = new QLineEdit(combo);
+        edit->installEventFilter(this);
         combo->setLineEdit(edit);
         combo->setInsertPolicy(QComboBox::NoInsert);
         combo->setCompleter(nullptr);

@@ -41,6 +41,7 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void showMessage(std::string_view title, std::string_view text) override;
@@ -49,6 +50,8 @@ private:
 
     QWidget* createWidget(worksheet::Control c);
     void fillList(QComboBox* combo, worksheet::Control c);
+    void undo();
+    void redo();
     void syncChanged();
     void sync(worksheet::Control c);
 

@@ -166,6 +166,25 @@ private slots:
         QCOMPARE(tally("Combo13"_ctl), "Demo Charges");
     }
 
+    void undoKeysInABoxUndoTheWorksheetNotTheBox()
+    {
+        auto* box = find<QLineEdit>("Text10");
+        box->setFocus();
+        QTest::keyClicks(box, "12");
+        QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(box->text(), QString());
+        QCOMPARE(tally("Text10"_ctl), QString());
+        QCOMPARE(tally(changes), "Label15");
+        QTest::keyClick(box, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(box->text(), QString("12"));
+        QCOMPARE(tally(changes), "2");
+        QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
+        QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(box->text(), QString("12"));
+        // Undo and redo run no handler: the change count is the one typing left.
+        QCOMPARE(tally(changes), "2");
+    }
+
     void aMessageIsModalWithTheCriticalIconAndOneButton()
     {
         QString title, text;

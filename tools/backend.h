@@ -31,6 +31,9 @@ public:
     virtual void pick(worksheet::Control c, std::size_t item) = 0;
     virtual void press(worksheet::Control c) = 0;
     virtual void tick(worksheet::Control c) = 0;
+    // Ctrl+Z and Ctrl+Shift+Z.
+    virtual void undo() = 0;
+    virtual void redo() = 0;
 
     virtual std::string caption(worksheet::Control c) const = 0;
     virtual bool enabled(worksheet::Control c) const = 0;

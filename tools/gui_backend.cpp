@@ -134,6 +134,33 @@ void GuiBackend::tick(Control c)
     QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
 }
 
+namespace {
+
+// Shortcuts go to the widget that has the focus, or to the window. The
+// offscreen platform has no window manager to make the window active again
+// once a message box has closed, so that is done here as a desktop would.
+QWidget* keyTarget(QWidget* window)
+{
+    if (!QApplication::activeWindow()) {
+        window->activateWindow();
+        QTest::qWait(0);
+    }
+    QWidget* focus = QApplication::focusWidget();
+    return focus ? focus : window;
+}
+
+} // namespace
+
+void GuiBackend::undo()
+{
+    QTest::keyClick(keyTarget(window_.get()), Qt::Key_Z, Qt::ControlModifier);
+}
+
+void GuiBackend::redo()
+{
+    QTest::keyClick(keyTarget(window_.get()), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+}
+
 std::string GuiBackend::caption(Control c) const
 {
     QWidget* w = window_->widget(c);

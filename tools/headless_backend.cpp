@@ -52,6 +52,16 @@ void HeadlessBackend::tick(Control c)
     sheet_->userTick(c);
 }
 
+void HeadlessBackend::undo()
+{
+    sheet_->undo();
+}
+
+void HeadlessBackend::redo()
+{
+    sheet_->redo();
+}
+
 std::string HeadlessBackend::caption(Control c) const
 {
     return sheet_->text(c);

@@ -18,6 +18,8 @@ public:
     void pick(worksheet::Control c, std::size_t item) override;
     void press(worksheet::Control c) override;
     void tick(worksheet::Control c) override;
+    void undo() override;
+    void redo() override;
 
     std::string caption(worksheet::Control c) const override;
     bool enabled(worksheet::Control c) const override;

@@ -160,6 +160,14 @@ private:
             const Control c = control(takeWord(rest));
             requireUsable(c, {Kind::CheckBox});
             backend_.tick(c);
+        } else if (verb == "undo" || verb == "redo") {
+            if (hasText)
+                throw ScriptError{std::string(verb) + " takes nothing more"};
+            requireOpen();
+            if (verb == "undo")
+                backend_.undo();
+            else
+                backend_.redo();
         } else if (verb == "expect") {
             const std::string_view name = takeWord(rest);
             const Control c = control(name);

@@ -3,6 +3,7 @@
 #include "number.h"
 #include "shell.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace worksheet {
@@ -34,7 +35,7 @@ double Sheet::number(Control c) const
     return parseNumber(text(c));
 }
 
-template <class Action> void Sheet::transaction(Action&& action)
+template <class Action> void Sheet::transaction(Action&& action, std::optional<Control> typedInto)
 {
     // A modal message lets the toolkit deliver events while a handler waits;
     // the worksheet takes one event at a time.
@@ -45,18 +46,79 @@ template <class Action> void Sheet::transaction(Action&& action)
     forgetChanges();
     try {
         action();
+        remember(typedInto);
     } catch (const NumberOverflow&) {
         for (auto it = journal_.rbegin(); it != journal_.rend(); ++it)
-            undo(*it);
+            put(it->control, it->field, it->old);
         journal_.clear();
         host_.showMessage(numberErrorTitle, numberErrorText);
     }
     inEvent_ = false;
 }
 
+void Sheet::remember(std::optional<Control> typedInto)
+{
+    Step step{typedInto, {}};
+    for (const Entry& e : journal_) {
+        const auto same = [&](const Change& c) { return c.control == e.control && c.field == e.field; };
+        if (std::find_if(step.changes.begin(), step.changes.end(), same) == step.changes.end())
+            step.changes.push_back({e.control, e.field, e.old, {}});
+    }
+    for (Change& c : step.changes)
+        c.after = valueOf(c.control, c.field);
+    std::erase_if(step.changes, [](const Change& c) { return c.before.text == c.after.text && c.before.flag == c.after.flag; });
+    if (step.changes.empty())
+        return;
+
+    history_.resize(history_.size() - undone_);
+    undone_ = 0;
+    const bool merge = typedInto && mayMergeTyping_ && !history_.empty() && history_.back().typedInto == typedInto;
+    mayMergeTyping_ = typedInto.has_value();
+    if (!merge) {
+        if (history_.size() == historyLimit)
+            history_.erase(history_.begin());
+        history_.push_back(std::move(step));
+        return;
+    }
+    auto& earlier = history_.back().changes;
+    for (Change& c : step.changes) {
+        const auto same = [&](const Change& o) { return o.control == c.control && o.field == c.field; };
+        if (auto it = std::find_if(earlier.begin(), earlier.end(), same); it != earlier.end())
+            it->after = std::move(c.after);
+        else
+            earlier.push_back(std::move(c));
+    }
+}
+
+bool Sheet::undo()
+{
+    if (inEvent_ || !canUndo())
+        return false;
+    forgetChanges();
+    const Step& step = history_[history_.size() - 1 - undone_];
+    for (auto it = step.changes.rbegin(); it != step.changes.rend(); ++it)
+        put(it->control, it->field, it->before);
+    ++undone_;
+    mayMergeTyping_ = false;
+    return true;
+}
+
+bool Sheet::redo()
+{
+    if (inEvent_ || !canRedo())
+        return false;
+    forgetChanges();
+    const Step& step = history_[history_.size() - undone_];
+    for (const Change& c : step.changes)
+        put(c.control, c.field, c.after);
+    --undone_;
+    mayMergeTyping_ = false;
+    return true;
+}
+
 void Sheet::userEdit(Control c, std::string_view text)
 {
-    transaction([&] { setText(c, text); });
+    transaction([&] { setText(c, text); }, c);
 }
 
 void Sheet::userPick(Control c, std::size_t item)
@@ -86,40 +148,48 @@ void Sheet::raise(Control c, Event e)
 
 void Sheet::record(Control c, Field f)
 {
-    const auto& s = state_[c.index];
-    Undo u{c, f, false, {}, {}};
-    switch (f) {
-    case Field::Text: u.text = s.text; break;
-    case Field::Visible: u.flag = s.visible; break;
-    case Field::Enabled: u.flag = s.enabled; break;
-    case Field::Checked: u.flag = s.checked; break;
-    case Field::Items: u.items = s.items; break;
-    }
-    journal_.push_back(std::move(u));
+    journal_.push_back({c, f, valueOf(c, f)});
+    markChanged(c);
+}
+
+void Sheet::markChanged(Control c)
+{
     if (!isChanged_[c.index]) {
         isChanged_[c.index] = true;
         changed_.push_back(c);
     }
 }
 
-void Sheet::undo(const Undo& u)
+Sheet::Value Sheet::valueOf(Control c, Field f) const
 {
-    auto& s = state_[u.control.index];
-    switch (u.field) {
-    case Field::Text: s.text = u.text; break;
-    case Field::Visible: s.visible = u.flag; break;
-    case Field::Enabled: s.enabled = u.flag; break;
-    case Field::Checked: s.checked = u.flag; break;
-    case Field::Items: s.items = u.items; break;
+    const auto& s = state_[c.index];
+    switch (f) {
+    case Field::Text: return {s.text};
+    case Field::Visible: return {{}, s.visible};
+    case Field::Enabled: return {{}, s.enabled};
+    case Field::Checked: return {{}, s.checked};
     }
+    return {};
+}
+
+void Sheet::put(Control c, Field f, const Value& v)
+{
+    auto& s = state_[c.index];
+    switch (f) {
+    case Field::Text: s.text = v.text; break;
+    case Field::Visible: s.visible = v.flag; break;
+    case Field::Enabled: s.enabled = v.flag; break;
+    case Field::Checked: s.checked = v.flag; break;
+    }
+    markChanged(c);
 }
 
 void Sheet::restoreLabels(Mark since)
 {
     for (auto i = journal_.size(); i > since; --i) {
-        const Undo& u = journal_[i - 1];
-        if (u.field == Field::Text && declOf(u.control).kind == Kind::Label)
-            undo(u);
+        const Entry& e = journal_[i - 1];
+        if (e.field == Field::Text && declOf(e.control).kind == Kind::Label)
+            put(e.control, e.field, e.old);
     }
 }
 
@@ -168,7 +238,6 @@ void Sheet::setChecked(Control c, bool checked)
 
 void Sheet::setItems(Control c, std::span<const std::string_view> items)
 {
-    record(c, Field::Items);
     state_[c.index].items = items;
 }
 

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <stdexcept>
 #include <string>
@@ -57,8 +58,20 @@ public:
     void userPress(Control c);
     void userTick(Control c);
 
-    // Controls whose state the last user event changed, each once.
+    // Controls whose state the last user event, undo or redo changed, each
+    // once.
     std::span<const Control> changed() const { return changed_; }
+
+    // --- History. Undo puts every control back as it was before the last
+    // event (a run of typing into one box counts as one event); redo puts
+    // back the state after it. Neither runs a handler or shows a message.
+    // Each returns false when there is nothing to undo or redo.
+    bool undo();
+    bool redo();
+    bool canUndo() const { return undone_ < history_.size(); }
+    bool canRedo() const { return undone_ > 0; }
+    // The oldest events are forgotten beyond this many.
+    static constexpr std::size_t historyLimit = 1000;
 
     // --- Reading.
     const std::string& text(Control c) const { return state_[c.index].text; }
@@ -104,26 +117,46 @@ private:
         bool checked = false;
         std::span<const std::string_view> items;
     };
-    enum class Field : std::uint8_t { Text, Visible, Enabled, Checked, Items };
-    struct Undo {
+    enum class Field : std::uint8_t { Text, Visible, Enabled, Checked };
+    struct Value {
+        std::string text;
+        bool flag = false;
+    };
+    // What one write inside an event replaced.
+    struct Entry {
         Control control;
         Field field;
-        bool flag;
-        std::string text;
-        std::span<const std::string_view> items;
+        Value old;
+    };
+    // One control's field across a whole event, for undo and redo.
+    struct Change {
+        Control control;
+        Field field;
+        Value before;
+        Value after;
+    };
+    struct Step {
+        std::optional<Control> typedInto; // set for an edit, so that a run of typing merges
+        std::vector<Change> changes;
     };
 
-    template <class Action> void transaction(Action&& action);
+    template <class Action> void transaction(Action&& action, std::optional<Control> typedInto = {});
     void raise(Control c, Event e);
     void record(Control c, Field f);
+    void markChanged(Control c);
     void forgetChanges();
-    void undo(const Undo& u);
+    Value valueOf(Control c, Field f) const;
+    void put(Control c, Field f, const Value& v);
+    void remember(std::optional<Control> typedInto);
 
     Host& host_;
     std::vector<ControlState> state_;
     std::array<const Route*, controlCount> onChange_{};
     std::array<const Route*, controlCount> onClick_{};
-    std::vector<Undo> journal_;
+    std::vector<Entry> journal_;
+    std::vector<Step> history_;
+    std::size_t undone_ = 0; // steps at the end of history_ that were undone
+    bool mayMergeTyping_ = false;
     std::vector<Control> changed_;
     std::vector<bool> isChanged_;
     bool inEvent_ = false;
