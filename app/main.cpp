@@ -2,6 +2,7 @@
 #include "worksheet_window.h"
 
 #include <QApplication>
+#include <QIcon>
 
 #include <cstdio>
 #include <cstdlib>
@@ -29,6 +30,11 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName("Combat Worksheet");
     QApplication::setFont(worksheetFont());
+    QApplication::setDesktopFileName(QStringLiteral("org.combatworksheet.CombatWorksheet"));
+    QIcon icon;
+    for (const char* size : {"32", "64", "256"})
+        icon.addFile(QStringLiteral(":/icons/%1.png").arg(QLatin1String(size)));
+    QApplication::setWindowIcon(icon);
 
     WorksheetWindow window;
     runAsProgram(window);
