@@ -1,5 +1,7 @@
 #include "worksheet_window.h"
 
+#include "reading_order.h"
+
 #include "sections/routes.h"
 
 #include <QAbstractItemView>
@@ -65,6 +67,15 @@ WorksheetWindow::WorksheetWindow(std::span<const Route> routes)
 
     // The worksheet's undo works wherever the focus is; it replaces the
     // boxes' own (see eventFilter).
+    QWidget* previous = nullptr;
+    for (Control c : readingOrder()) {
+        if (QWidget* next = widgets_[c.index]) {
+            if (previous)
+                setTabOrder(previous, next);
+            previous = next;
+        }
+    }
+
     for (const QKeyCombination keys : undoKeys)
         new QShortcut(keys, this, this, &WorksheetWindow::undo, Qt::ApplicationShortcut);
     for (const QKeyCombination keys : redoKeys)
@@ -90,6 +101,10 @@ bool WorksheetWindow::eventFilter(QObject* watched, QEvent* event)
         event->ignore();
         return true;
     }
+    // The wheel over a closed list would pick the next kind, adding the row
+    // again by accident.
+    if (event->type() == QEvent::Wheel && qobject_cast<QComboBox*>(watched))
+        return true;
     return QWidget::eventFilter(watched, event);
 }
 
@@ -142,6 +157,7 @@ QWidget* WorksheetWindow::createWidget(Control c)
     }
     case Kind::List: {
         auto* combo = new QComboBox(this);
+        combo->installEventFilter(this);
         auto* edit = new QLineEdit(combo);
         edit->installEventFilter(this);
         combo->setLineEdit(edit);
@@ -189,6 +205,8 @@ QWidget* WorksheetWindow::createWidget(Control c)
         return nullptr;
     }
     w->setObjectName(qs(d.name));
+    if (const QString& name = accessibleNameOf(c); !name.isEmpty())
+        w->setAccessibleName(name);
     w->setGeometry(pixelRect(d));
     widgets_[c.index] = w;
     sync(c);
@@ -233,7 +251,13 @@ void WorksheetWindow::sync(Control c)
     const QSignalBlocker blocker(w);
     const QString text = qs(sheet_->text(c));
     switch (declOf(c).kind) {
-    case Kind::Label: static_cast<QLabel*>(w)->setText(text); break;
+    case Kind::Label: {
+        auto* label = static_cast<QLabel*>(w);
+        label->setText(text);
+        if (declOf(c).look == Look::Tally)
+            showCapacity(label, c);
+        break;
+    }
     case Kind::TextBox: {
         auto* edit = static_cast<QLineEdit*>(w);
         if (edit->text() != text)
@@ -260,6 +284,18 @@ void WorksheetWindow::sync(Control c)
     }
     w->setEnabled(sheet_->enabled(c));
     w->setVisible(sheet_->visible(c));
+}
+
+void WorksheetWindow::showCapacity(QLabel* label, Control c)
+{
+    // Over capacity shows in red, and in words for those who cannot see it.
+    const auto note = overCapacityNote(c, sheet_->number(c));
+    QPalette palette;
+    if (note)
+        palette.setColor(QPalette::WindowText, QColor(0xc0, 0x00, 0x00));
+    label->setPalette(palette);
+    label->setToolTip(note.value_or(QString()));
+    label->setAccessibleDescription(note.value_or(QString()));
 }
 
 void WorksheetWindow::paintEvent(QPaintEvent*)

@@ -9,6 +9,7 @@
 #include <span>
 
 class QComboBox;
+class QLabel;
 class QFont;
 
 // The font the worksheet's captions are laid out for.
@@ -53,6 +54,7 @@ private:
     void undo();
     void redo();
     void syncChanged();
+    void showCapacity(QLabel* label, worksheet::Control c);
     void sync(worksheet::Control c);
 
     std::unique_ptr<worksheet::Sheet> sheet_;
