@@ -1,5 +1,6 @@
 #include "routes.h"
 
+#include "combat_supplies.h"
 #include "worksheet/shell.h"
 
 #include <array>
@@ -15,6 +16,7 @@ constexpr Route fixedRoutes[] = {
     {"Combo2"_ctl, Event::Click, missionTypeClick},
     {"Command1"_ctl, Event::Click, printClick},
     {"Command3"_ctl, Event::Click, exitClick},
+    {"Combo8"_ctl, Event::Click, suppliesPick},
 };
 
 // One Click route per row of a section, all to the section's pick routine.
