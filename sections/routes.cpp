@@ -1,6 +1,7 @@
 #include "routes.h"
 
 #include "combat_supplies.h"
+#include "infantry.h"
 #include "worksheet/shell.h"
 
 #include <array>
@@ -16,6 +17,7 @@ constexpr Route fixedRoutes[] = {
     {"Combo2"_ctl, Event::Click, missionTypeClick},
     {"Command1"_ctl, Event::Click, printClick},
     {"Command3"_ctl, Event::Click, exitClick},
+    {"Command2"_ctl, Event::Click, infantryClear},
     {"Combo8"_ctl, Event::Click, suppliesPick},
 };
 
@@ -43,7 +45,8 @@ template <std::size_t... N> constexpr auto join(const std::array<Route, N>&... p
     return out;
 }
 
-constexpr auto table = join(std::to_array(fixedRoutes), changeRoutes);
+constexpr auto table = join(std::to_array(fixedRoutes), changeRoutes,
+                            pickRoutes(infantryRows, infantryPick));
 
 } // namespace
 
