@@ -2,6 +2,7 @@
 
 #include "combat_supplies.h"
 #include "infantry.h"
+#include "weapons.h"
 #include "worksheet/shell.h"
 
 #include <array>
@@ -18,6 +19,7 @@ constexpr Route fixedRoutes[] = {
     {"Command1"_ctl, Event::Click, printClick},
     {"Command3"_ctl, Event::Click, exitClick},
     {"Command2"_ctl, Event::Click, infantryClear},
+    {"Command8"_ctl, Event::Click, weaponsClear},
     {"Combo8"_ctl, Event::Click, suppliesPick},
 };
 
@@ -46,7 +48,8 @@ template <std::size_t... N> constexpr auto join(const std::array<Route, N>&... p
 }
 
 constexpr auto table = join(std::to_array(fixedRoutes), changeRoutes,
-                            pickRoutes(infantryRows, infantryPick));
+                            pickRoutes(infantryRows, infantryPick),
+                            pickRoutes(weaponRows, weaponPick));
 
 } // namespace
 
