@@ -2,6 +2,7 @@
 
 #include "combat_supplies.h"
 #include "infantry.h"
+#include "towed_units.h"
 #include "weapons.h"
 #include "worksheet/shell.h"
 
@@ -20,6 +21,7 @@ constexpr Route fixedRoutes[] = {
     {"Command3"_ctl, Event::Click, exitClick},
     {"Command2"_ctl, Event::Click, infantryClear},
     {"Command8"_ctl, Event::Click, weaponsClear},
+    {"Command16"_ctl, Event::Click, towedClear},
     {"Combo8"_ctl, Event::Click, suppliesPick},
 };
 
@@ -49,7 +51,8 @@ template <std::size_t... N> constexpr auto join(const std::array<Route, N>&... p
 
 constexpr auto table = join(std::to_array(fixedRoutes), changeRoutes,
                             pickRoutes(infantryRows, infantryPick),
-                            pickRoutes(weaponRows, weaponPick));
+                            pickRoutes(weaponRows, weaponPick),
+                            pickRoutes(towedRows, towedPick));
 
 } // namespace
 
