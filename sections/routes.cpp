@@ -1,5 +1,6 @@
 #include "routes.h"
 
+#include "air_support.h"
 #include "combat_supplies.h"
 #include "infantry.h"
 #include "towed_units.h"
@@ -23,6 +24,8 @@ constexpr Route fixedRoutes[] = {
     {"Command8"_ctl, Event::Click, weaponsClear},
     {"Command16"_ctl, Event::Click, towedClear},
     {"Combo8"_ctl, Event::Click, suppliesPick},
+    {"Check5"_ctl, Event::Click, closeAirSupportClick},
+    {"Command6"_ctl, Event::Click, supplyCalculationClick},
 };
 
 // One Click route per row of a section, all to the section's pick routine.
