@@ -4,6 +4,7 @@
 #include "worksheet/rows.h"
 #include "worksheet/shell.h"
 
+#include <string>
 #include <string_view>
 
 namespace sections {
@@ -78,7 +79,7 @@ void supplyCalculationClick(Sheet& sheet, int)
     sheet.blank(supplyRow.list);
     sheet.setText(supplyRow.count, "0");
 
-    const std::string& mission = sheet.text(missionType);
+    const std::string mission = sheet.text(missionType);
     if (mission.empty() || mission == "None") {
         sheet.message(missionErrorTitle, "You Must Select a Mission Type");
         return;
