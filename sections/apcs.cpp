@@ -1,7 +1,7 @@
 #include "apcs.h"
 
 #include "catalogue.h"
-#include "summary_tallies.h"
+#include "summary.h"
 
 #include "worksheet/rows.h"
 #include "worksheet/shell.h"
@@ -15,7 +15,7 @@ namespace {
 using namespace worksheet;
 
 struct ApcKind {
-    std::string_view text;
+    std::string_view name;
     double supplyLoad = 0; // supplies needed per unit of mission factor, and carried as combat load
     double squads = 0;
     double cargoPounds = 0;
@@ -30,14 +30,14 @@ constexpr ApcKind apcKinds[] = {
     {"FV 601 Saracen APC", 3, 1, 600, 1},
     {"AMX-VCG Engineer Vehicle", 4, 1, 500, 1},
 };
-static_assert(textsAreUnique(apcKinds));
+static_assert(namesAreUnique(apcKinds));
 
 } // namespace
 
 void apcPick(Sheet& sheet, int row)
 {
     const Row& r = apcRows[static_cast<std::size_t>(row)];
-    const ApcKind kind = findKind(apcKinds, sheet.text(r.list));
+    const ApcKind kind = kindNamed(apcKinds, sheet.text(r.list));
     const double n = sheet.number(r.count);
 
     sheet.add(apcShares::combatLoad, n * kind.supplyLoad);

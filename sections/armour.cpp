@@ -1,7 +1,7 @@
 #include "armour.h"
 
 #include "catalogue.h"
-#include "summary_tallies.h"
+#include "summary.h"
 
 #include "worksheet/rows.h"
 #include "worksheet/shell.h"
@@ -17,7 +17,7 @@ using namespace worksheet::literals;
 
 // Armour carries no cargo; some kinds carry half a squad on the hull.
 struct ArmourKind {
-    std::string_view text;
+    std::string_view name;
     double supplyLoad = 0; // supplies needed per unit of mission factor, and carried as combat load
     double squads = 0;
     double towing = 0;
@@ -39,7 +39,7 @@ constexpr ArmourKind armourKinds[] = {
     {"Fiat 6616 Armoured Car", 4, 0, 1},
     {"EE-3 Jararaca Armoured Car", 4, 0, 1},
 };
-static_assert(textsAreUnique(armourKinds));
+static_assert(namesAreUnique(armourKinds));
 
 // A label beside the troop grid that only this Clear writes.
 constexpr Control infantryCapacityNote = "Label81"_ctl;
@@ -49,7 +49,7 @@ constexpr Control infantryCapacityNote = "Label81"_ctl;
 void armourPick(Sheet& sheet, int row)
 {
     const Row& r = armourRows[static_cast<std::size_t>(row)];
-    const ArmourKind kind = findKind(armourKinds, sheet.text(r.list));
+    const ArmourKind kind = kindNamed(armourKinds, sheet.text(r.list));
     const double n = sheet.number(r.count);
 
     sheet.add(summary::squads, n * kind.squads);

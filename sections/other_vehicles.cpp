@@ -1,7 +1,7 @@
 #include "other_vehicles.h"
 
 #include "catalogue.h"
-#include "summary_tallies.h"
+#include "summary.h"
 
 #include "worksheet/rows.h"
 #include "worksheet/shell.h"
@@ -17,7 +17,7 @@ using namespace worksheet::literals;
 
 // These vehicles carry neither squads nor cargo.
 struct OtherVehicleKind {
-    std::string_view text;
+    std::string_view name;
     double supplyLoad = 0; // supplies needed per unit of mission factor, and carried as combat load
     double towing = 0;
 };
@@ -38,7 +38,7 @@ constexpr OtherVehicleKind otherVehicleKinds[] = {
     {"AMX-DCA", 12, 1},
     {"ZRK Romb Launcher (SA-8)", 5, 0},
 };
-static_assert(textsAreUnique(otherVehicleKinds));
+static_assert(namesAreUnique(otherVehicleKinds));
 
 // The Vehicles column of the hidden grid.
 constexpr Control combatLoadShare = "Label130"_ctl;
@@ -50,7 +50,7 @@ constexpr Control towingShare = "Label44"_ctl;
 void otherVehiclePick(Sheet& sheet, int row)
 {
     const Row& r = otherVehicleRows[static_cast<std::size_t>(row)];
-    const OtherVehicleKind kind = findKind(otherVehicleKinds, sheet.text(r.list));
+    const OtherVehicleKind kind = kindNamed(otherVehicleKinds, sheet.text(r.list));
     const double n = sheet.number(r.count);
 
     sheet.add(combatLoadShare, n * kind.supplyLoad);

@@ -5,6 +5,11 @@
 #include "other_vehicles.h"
 #include "trucks.h"
 
+#include "air_support.h"
+#include "combat_supplies.h"
+#include "infantry.h"
+#include "towed_units.h"
+#include "weapons.h"
 #include "worksheet/shell.h"
 
 #include <array>
@@ -24,6 +29,12 @@ constexpr Route fixedRoutes[] = {
     {"Command7"_ctl, Event::Click, apcsClear},
     {"Command19"_ctl, Event::Click, armourClear},
     {"Command5"_ctl, Event::Click, otherVehiclesClear},
+    {"Command2"_ctl, Event::Click, infantryClear},
+    {"Command8"_ctl, Event::Click, weaponsClear},
+    {"Command16"_ctl, Event::Click, towedClear},
+    {"Combo8"_ctl, Event::Click, suppliesPick},
+    {"Check5"_ctl, Event::Click, closeAirSupportClick},
+    {"Command6"_ctl, Event::Click, supplyCalculationClick},
 };
 
 // One Click route per row of a section, all to the section's pick routine.
@@ -52,7 +63,8 @@ template <std::size_t... N> constexpr auto join(const std::array<Route, N>&... p
 
 constexpr auto table = join(std::to_array(fixedRoutes), changeRoutes, pickRoutes(truckRows, truckPick),
                             pickRoutes(apcRows, apcPick), pickRoutes(armourRows, armourPick),
-                            pickRoutes(otherVehicleRows, otherVehiclePick));
+                            pickRoutes(otherVehicleRows, otherVehiclePick), pickRoutes(infantryRows, infantryPick),
+                            pickRoutes(weaponRows, weaponPick), pickRoutes(towedRows, towedPick));
 
 } // namespace
 

@@ -3,7 +3,7 @@
 #include "apcs.h"
 #include "armour.h"
 #include "catalogue.h"
-#include "summary_tallies.h"
+#include "summary.h"
 
 #include "worksheet/rows.h"
 #include "worksheet/shell.h"
@@ -18,7 +18,7 @@ using namespace worksheet;
 using namespace worksheet::literals;
 
 struct TruckKind {
-    std::string_view text;
+    std::string_view name;
     double supplyLoad = 0; // supplies needed per unit of mission factor, and carried as combat load
     double squads = 0;
     double cargoPounds = 0;
@@ -37,7 +37,7 @@ constexpr TruckKind truckKinds[] = {
     {"Trailer", 0, 0, 700, 0},
     {"Mule Train", 1, 0, 1200, 0},
 };
-static_assert(textsAreUnique(truckKinds));
+static_assert(namesAreUnique(truckKinds));
 
 // The Trucks column of the hidden grid.
 constexpr Control combatLoadShare = "Label18"_ctl;
@@ -73,7 +73,7 @@ constexpr Control carryingShares[] = {
 void truckPick(Sheet& sheet, int row)
 {
     const Row& r = truckRows[static_cast<std::size_t>(row)];
-    const TruckKind kind = findKind(truckKinds, sheet.text(r.list));
+    const TruckKind kind = kindNamed(truckKinds, sheet.text(r.list));
     const double n = sheet.number(r.count);
 
     sheet.add(summary::cargoPounds, n * kind.cargoPounds);

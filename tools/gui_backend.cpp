@@ -118,7 +118,9 @@ void GuiBackend::pick(Control c, std::size_t item)
     QAbstractItemView* view = combo->view();
     const QModelIndex index = combo->model()->index(static_cast<int>(item), 0);
     view->scrollTo(index);
-    const QRect rect = view->visualRect(index);
+    // An item wider than the pop-up reaches past its right edge: click on
+    // the part that shows.
+    const QRect rect = view->visualRect(index).intersected(view->viewport()->rect());
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, rect.center());
 }
 

@@ -1,0 +1,110 @@
+#include "air_support.h"
+
+#include "catalogue.h"
+#include "worksheet/rows.h"
+#include "worksheet/shell.h"
+
+#include <string>
+#include <string_view>
+
+namespace sections {
+
+namespace {
+
+using namespace worksheet;
+
+constexpr Control closeAirSupport = "Check5"_ctl;
+constexpr Control noteText = "Label38"_ctl;
+constexpr Control noteMission = "Combo26"_ctl;
+constexpr Control calculationButton = "Command6"_ctl;
+
+// The calculation reads the mission from the list's text, with its own
+// factors: "Raid" counts 0 here and "Airstrike" can only be typed.
+struct MissionFactor {
+    std::string_view name;
+    int factor;
+};
+constexpr MissionFactor calculationFactors[] = {
+    {"Recon", 1},
+    {"Probe", 1},
+    {"Advance To Contact", 2},
+    {"Artillery Barrage", 3},
+    {"Deliberate Attack", 3},
+    {"Airstrike", 2},
+};
+static_assert(kindNamed(calculationFactors, "Raid").factor == 0);
+
+// Per-vehicle figures of the calculation. Four of these texts are no list
+// item; they count only when typed into an APC row's list exactly so.
+struct ApcFigures {
+    std::string_view name;
+    int pounds;       // into Label15
+    int supplyLoads;  // into Label64
+    int squads;       // into Label41, and times the factor into Label27
+};
+constexpr ApcFigures apcFigures[] = {
+    {"OT-810 APC", 2500, 1, 4},
+    {"EE-11 Urutu APC", 2500, 1, 4},
+    {"AMX-VCI APC", 2500, 1, 4},
+    {"Saracen APC", 2500, 1, 3},
+    {"BTR-152 APC", 5000, 2, 3},
+    {"AMX-VCG Engineer Vehicle", 2500, 1, 4},
+};
+
+constexpr Control apcPounds = "Label15"_ctl;
+// The armour rows' squads, to which the calculation adds the APCs'.
+constexpr Control squadsOnArmour = "Label41"_ctl;
+// The supplies row's visible heading "Combat Supplies", which the
+// calculation turns into a number.
+constexpr Control apcSupplyLoads = "Label64"_ctl;
+constexpr Control apcSquadsTimesFactor = "Label27"_ctl;
+// Cells of the hidden grid that take the totals over.
+constexpr Control combatLoadCell = "Label31"_ctl;
+constexpr Control armourCell = "Label29"_ctl;
+constexpr Control squadsTimesFactorTotal = "Label90"_ctl;
+
+} // namespace
+
+void closeAirSupportClick(Sheet& sheet, int)
+{
+    // Unticking never hides the note.
+    if (!sheet.checked(closeAirSupport))
+        return;
+    sheet.setVisible(noteText, true);
+    sheet.setVisible(noteMission, true);
+}
+
+void supplyCalculationClick(Sheet& sheet, int)
+{
+    sheet.blank(supplyRow.list);
+    sheet.setText(supplyRow.count, "0");
+
+    const std::string mission = sheet.text(missionType);
+    if (mission.empty() || mission == "None") {
+        sheet.message(missionErrorTitle, "You Must Select a Mission Type");
+        return;
+    }
+
+    sheet.setChecked(closeAirSupport, true);
+    // The calculation runs once while the program runs.
+    sheet.setEnabled(calculationButton, false);
+
+    const int factor = kindNamed(calculationFactors, mission).factor;
+    for (const Row& r : apcRows) {
+        const ApcFigures* apc = findKind(apcFigures, sheet.text(r.list));
+        if (!apc)
+            continue;
+        const double count = sheet.number(r.count);
+        sheet.add(apcPounds, count * apc->pounds);
+        sheet.add(squadsOnArmour, count * apc->squads);
+        sheet.add(apcSupplyLoads, count * apc->supplyLoads);
+        sheet.add(apcSquadsTimesFactor, count * apc->squads * factor);
+    }
+    sheet.add(combatLoadCell, sheet.number(apcSupplyLoads));
+    sheet.add(armourCell, sheet.number(apcPounds));
+    // The APCs' cargo cell Label47 is left alone: the APC Clear takes it off
+    // the cargo left, and no APC pick keeps its cargo there.
+    sheet.add(squadsTimesFactorTotal, sheet.number(apcSquadsTimesFactor));
+}
+
+} // namespace sections

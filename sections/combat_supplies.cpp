@@ -1,0 +1,37 @@
+#include "combat_supplies.h"
+
+#include "cargo.h"
+#include "refusal.h"
+#include "summary.h"
+#include "worksheet/rows.h"
+
+namespace sections {
+
+namespace {
+
+constexpr double poundsPerSupply = 100;
+
+} // namespace
+
+void suppliesPick(worksheet::Sheet& sheet, int)
+{
+    const double count = sheet.number(worksheet::supplyRow.count);
+    const worksheet::Sheet::Mark beforePick = sheet.mark();
+
+    const double weight = count * poundsPerSupply;
+    sheet.add(suppliesWeight, weight);
+    // What the troops carry as their combat load rides with them; the rest
+    // is cargo. A combat load heavier than the supplies gives cargo back.
+    const double carriedByTroops = sheet.number(summary::combatLoad) * poundsPerSupply;
+    const double cargo = weight - carriedByTroops;
+    sheet.add(suppliesCargo, cargo);
+    sheet.add(summary::cargoPounds, -cargo);
+    recountSquads(sheet);
+
+    if (sheet.number(summary::cargoPounds) < 0) {
+        refusePick(sheet, beforePick, notEnoughTransport);
+        sheet.add(refusedSupplyPicks, 1);
+    }
+}
+
+} // namespace sections

@@ -1,0 +1,104 @@
+#include "infantry.h"
+
+#include "catalogue.h"
+#include "refusal.h"
+#include "summary.h"
+#include "worksheet/rows.h"
+#include "worksheet/shell.h"
+
+#include <string_view>
+
+namespace sections {
+
+namespace {
+
+using namespace worksheet;
+
+struct InfantryKind {
+    std::string_view name;
+    int halfSquads;  // seats taken when riding: 2 for a squad, 1 for a section
+    int cargoPounds; // cargo capacity taken when riding
+    int supplyLoad;  // needed per mission factor, and carried as combat load
+};
+
+// "Mechanic Section" is on the list but has no figures.
+constexpr InfantryKind infantryKinds[] = {
+    {"Militia Infantry Squad", 2, 2500, 2},
+    {"Infantry Squad", 2, 2500, 3},
+    {"Marine Squad", 2, 2500, 8},
+    {"Combat Engineer Squad", 2, 2500, 4},
+    {"Pioneer Section", 1, 1250, 2},
+    {"TAC HQ Section", 1, 1250, 2},
+    {"Field CP Section", 1, 1250, 1},
+    {"Medic Section", 1, 1250, 1},
+    {"Officer", 0, 0, 0},
+    {"Commander", 0, 0, 0},
+    {"Raider Section", 1, 1250, 4},
+};
+static_assert(kindNamed(infantryKinds, "Pioneer Section").cargoPounds == 1250);
+static_assert(kindNamed(infantryKinds, "Mechanic Section").halfSquads == 0);
+
+// The section's shares, so that its Clear can take them back out.
+constexpr Control supplyShare = "Label42"_ctl;
+constexpr Control loadShare = "Label43"_ctl;
+constexpr Control cargoTaken = "Label51"_ctl;
+constexpr Control squadsTaken = "Label57"_ctl;
+// A second running total of the seats taken; nothing reads it.
+constexpr Control squadsTakenTotal = "Label6"_ctl;
+
+} // namespace
+
+void infantryPick(Sheet& sheet, int row)
+{
+    const InfantryRow& r = infantryRows[static_cast<std::size_t>(row)];
+    const InfantryKind kind = kindNamed(infantryKinds, sheet.text(r.list));
+    const double count = sheet.number(r.count);
+    const bool marching = sheet.checked(r.marching);
+    const Sheet::Mark beforePick = sheet.mark();
+
+    const double supplies = kind.supplyLoad * count * sheet.number(missionFactor);
+    sheet.add(summary::suppliesNeeded, supplies);
+    sheet.add(supplyShare, supplies);
+
+    const double load = count * kind.supplyLoad;
+    sheet.add(summary::combatLoad, load);
+    sheet.add(loadShare, load);
+
+    // Marching troops walk: they take neither cargo nor seats.
+    const double cargo = marching ? 0 : count * kind.cargoPounds;
+    sheet.add(summary::cargoPounds, -cargo);
+    sheet.add(cargoTaken, cargo);
+
+    const double squads = marching ? 0 : count * (kind.halfSquads / 2.0);
+    sheet.add(summary::squads, -squads);
+    sheet.add(squadsTakenTotal, squads);
+    sheet.add(squadsTaken, squads);
+
+    // At least one squad of seats must be left after any pick, marching or
+    // not; the cargo left may go below zero without a word.
+    if (sheet.number(summary::squads) < 1) {
+        refusePick(sheet, beforePick, notEnoughTransport);
+        sheet.setText(r.count, "");
+        sheet.setText(r.list, "");
+    }
+}
+
+void infantryClear(Sheet& sheet, int)
+{
+    for (const InfantryRow& r : infantryRows)
+        sheet.blank(r.count);
+    for (const InfantryRow& r : infantryRows)
+        sheet.blank(r.list);
+    for (const InfantryRow& r : infantryRows)
+        sheet.setChecked(r.marching, false);
+
+    sheet.giveBack(summary::squads, squadsTaken);
+    sheet.giveBack(summary::cargoPounds, cargoTaken);
+    sheet.takeOut(summary::suppliesNeeded, supplyShare);
+    sheet.takeOut(summary::combatLoad, loadShare);
+
+    for (Control share : {cargoTaken, supplyShare, loadShare, squadsTaken, squadsTakenTotal})
+        sheet.setText(share, "0");
+}
+
+} // namespace sections

@@ -1,0 +1,89 @@
+#include "towed_units.h"
+
+#include "catalogue.h"
+#include "refusal.h"
+#include "summary.h"
+#include "worksheet/rows.h"
+#include "worksheet/shell.h"
+
+#include <string_view>
+
+namespace sections {
+
+namespace {
+
+using namespace worksheet;
+
+struct TowedKind {
+    std::string_view name;
+    int supplyLoad;    // per weapon and mission factor, also its crew's combat load
+    int towingPlaces;  // per weapon
+};
+
+constexpr TowedKind towedKinds[] = {
+    {"Model 56 OTO Mal 105 PAK", 18, 1},
+    {"M-101 105 mm Howitzer", 22, 1},
+    {"SBAT-70 Rocket Launcher", 25, 1},
+    {"L-6 Wombat 120mm RR", 4, 1},
+    {"ZPU-4 14.5 mm Quad Heavy Machingegun", 6, 1},
+    {"Rh202 Twin 20mm Anti-Aircraft Cannon", 12, 1},
+    {"S-60 57mm Anti Aircraft Gun", 9, 1},
+    {"ZU-23-2 Twin 23mm Anti Aircraft Gun", 7, 1},
+};
+static_assert(kindNamed(towedKinds, "None").towingPlaces == 0);
+
+constexpr Control loadShare = "Label171"_ctl;
+constexpr Control supplyShare = "Label170"_ctl;
+constexpr Control placesTaken = "Label13"_ctl;
+// A second running count of the towed units; the truck rows add to it too.
+constexpr Control towedTotal = "Label33"_ctl;
+
+// What a refused row's count box shows afterwards.
+constexpr std::string_view refusedCount[] = {" ", "0", "0", "0"};
+static_assert(std::size(refusedCount) == std::size(towedRows));
+
+} // namespace
+
+void towedPick(Sheet& sheet, int row)
+{
+    const auto i = static_cast<std::size_t>(row);
+    const Row& r = towedRows[i];
+    const TowedKind kind = kindNamed(towedKinds, sheet.text(r.list));
+    const double count = sheet.number(r.count);
+    const Sheet::Mark beforePick = sheet.mark();
+
+    const double load = count * kind.supplyLoad;
+    sheet.add(loadShare, load);
+    sheet.add(summary::combatLoad, load);
+
+    const double supplies = load * sheet.number(missionFactor);
+    sheet.add(supplyShare, supplies);
+    sheet.add(summary::suppliesNeeded, supplies);
+
+    const double places = count * kind.towingPlaces;
+    sheet.add(placesTaken, places);
+    sheet.add(towedTotal, places);
+    sheet.add(summary::towing, -places);
+
+    // Using up the last towing place is fine.
+    if (sheet.number(summary::towing) < 0) {
+        refusePick(sheet, beforePick, needMoreTowing);
+        sheet.setText(r.count, refusedCount[i]);
+    }
+}
+
+void towedClear(Sheet& sheet, int)
+{
+    for (const Row& r : towedRows)
+        sheet.blank(r.count);
+    for (const Row& r : towedRows)
+        sheet.blank(r.list);
+    sheet.giveBack(summary::towing, placesTaken);
+    sheet.takeOut(summary::suppliesNeeded, supplyShare);
+    sheet.takeOut(summary::combatLoad, loadShare);
+    sheet.takeOut(towedTotal, placesTaken);
+    for (Control share : {supplyShare, loadShare, placesTaken})
+        sheet.setText(share, "0");
+}
+
+} // namespace sections
