@@ -212,3 +212,8 @@ std::vector<std::string> GuiBackend::items(Control c) const
         out.push_back(combo->itemText(i).toStdString());
     return out;
 }
+
+bool GuiBackend::saveScreenshot(const std::string& path) const
+{
+    return window_->grab().save(QString::fromStdString(path));
+}

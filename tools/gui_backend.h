@@ -32,6 +32,8 @@ public:
     bool checked(worksheet::Control c) const override;
     std::vector<std::string> items(worksheet::Control c) const override;
 
+    bool saveScreenshot(const std::string& path) const;
+
 private:
     void answerMessageBox();
 

@@ -8,6 +8,7 @@
 
 #include <QApplication>
 
+#include <algorithm>
 #include <cstring>
 #include <iostream>
 #include <memory>
@@ -29,35 +30,48 @@ void quietOffscreenNotes(QtMsgType type, const QMessageLogContext& context, cons
 
 int main(int argc, char** argv)
 {
-    bool gui = false;
-    std::vector<std::string> files;
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--gui") == 0)
-            gui = true;
-        else
-            files.emplace_back(argv[i]);
-    }
-    if (files.empty()) {
-        std::cerr << "usage: worksheet-script [--gui] FILE...\n";
-        return 2;
-    }
+    const bool gui = std::any_of(argv + 1, argv + argc, [](const char* a) { return std::strcmp(a, "--gui") == 0; });
 
     std::unique_ptr<QApplication> app;
-    std::unique_ptr<Backend> backend;
     if (gui) {
+        // The window runs offscreen unless Qt's own -platform option names
+        // another platform, which QApplication then takes out of argv.
         qputenv("QT_QPA_PLATFORM", "offscreen");
         qInstallMessageHandler(quietOffscreenNotes);
         app = std::make_unique<QApplication>(argc, argv);
         QApplication::setFont(worksheetFont());
-        backend = std::make_unique<GuiBackend>();
-    } else {
-        backend = std::make_unique<HeadlessBackend>();
     }
+
+    std::vector<std::string> files;
+    std::string screenshot;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--gui") == 0)
+            continue;
+        if (std::strcmp(argv[i], "--screenshot") == 0 && i + 1 < argc)
+            screenshot = argv[++i];
+        else
+            files.emplace_back(argv[i]);
+    }
+    if (files.empty() || (!screenshot.empty() && !gui)) {
+        std::cerr << "usage: worksheet-script [--gui [-platform NAME] [--screenshot PNG]] FILE...\n";
+        return 2;
+    }
+
+    std::unique_ptr<Backend> backend;
+    if (gui)
+        backend = std::make_unique<GuiBackend>();
+    else
+        backend = std::make_unique<HeadlessBackend>();
 
     int passed = 0;
     int failed = 0;
     for (const auto& file : files)
         (runScenario(file, *backend, std::cout) ? passed : failed)++;
     std::cout << passed << " passed, " << failed << " failed" << std::endl;
+    // The window as the last file left it.
+    if (!screenshot.empty() && !static_cast<GuiBackend&>(*backend).saveScreenshot(screenshot)) {
+        std::cerr << "worksheet-script: cannot write " << screenshot << '\n';
+        return 1;
+    }
     return failed == 0 ? 0 : 1;
 }
