@@ -102,8 +102,8 @@ void supplyCalculationClick(Sheet& sheet, int)
     }
     sheet.add(combatLoadCell, sheet.number(apcSupplyLoads));
     sheet.add(armourCell, sheet.number(apcPounds));
-    // The APCs' cargo cell Label47 is left alone: the APC Clear takes it off
-    // the cargo left, and no APC pick keeps its cargo there.
+    // The APCs' cargo cell Label47 is left alone: it holds the pounds the APC
+    // picks added to the cargo left, which the APC Clear takes back out.
     sheet.add(squadsTimesFactorTotal, sheet.number(apcSquadsTimesFactor));
 }
 
