@@ -1,8 +1,9 @@
 #include "worksheet_window.h"
 
+#include "list_field.h"
+
 #include "sections/routes.h"
 
-#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -11,7 +12,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QSignalBlocker>
-#include <QStyle>
 
 using namespace worksheet;
 
@@ -93,7 +93,7 @@ QWidget* WorksheetWindow::createWidget(Control c)
         break;
     }
     case Kind::List: {
-        auto* combo = new QComboBox(this);
+        auto* combo = new ListField(this);
         auto* edit = new QLineEdit(combo);
         combo->setLineEdit(edit);
         combo->setInsertPolicy(QComboBox::NoInsert);
@@ -154,10 +154,6 @@ void WorksheetWindow::fillList(QComboBox* combo, Control c)
     combo->addItems(items);
     // Nothing is selected at start; the field shows the list's own text.
     combo->setCurrentIndex(-1);
-    // The field is narrower than most kinds' names; the drop-down shows them
-    // whole.
-    QAbstractItemView* view = combo->view();
-    view->setMinimumWidth(view->sizeHintForColumn(0) + view->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 8);
 }
 
 void WorksheetWindow::syncChanged()
