@@ -110,6 +110,9 @@ QWidget* WorksheetWindow::createWidget(Control c)
     }
     case Kind::List: {
         auto* combo = new ListField(this);
+        // Items first: a list that is not editable yet takes them without
+        // writing the first item's text into its line edit.
+        fillList(combo, c);
         auto* edit = new QLineEdit(combo);
         setLineEditLendingACompleter(combo, edit);
         combo->setInsertPolicy(QComboBox::NoInsert);
@@ -119,7 +122,6 @@ QWidget* WorksheetWindow::createWidget(Control c)
         // field with an item's text typed in must not run the row's handler.
         listsIgnoreTypedText_ =
             QObject::disconnect(edit, &QLineEdit::editingFinished, combo, nullptr) && listsIgnoreTypedText_;
-        fillList(combo, c);
         connect(combo, &QComboBox::activated, this, [this, c, edit](int index) {
             sheet_->userPick(c, static_cast<std::size_t>(index));
             syncChanged();
