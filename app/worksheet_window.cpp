@@ -1,21 +1,23 @@
 #include "worksheet_window.h"
 
+#include "list_field.h"
 #include "reading_order.h"
 
 #include "sections/routes.h"
 
-#include <QAbstractItemView>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPainter>
 #include <QKeyEvent>
+#include <QPainter>
+#include <QPointer>
 #include <QPushButton>
 #include <QShortcut>
 #include <QSignalBlocker>
-#include <QStyle>
 
 using namespace worksheet;
 
@@ -39,6 +41,19 @@ QRect pixelRect(const ControlDecl& d)
 // The same keys on every desktop.
 const QKeyCombination undoKeys[] = {Qt::CTRL | Qt::Key_Z};
 const QKeyCombination redoKeys[] = {Qt::CTRL | Qt::SHIFT | Qt::Key_Z, Qt::CTRL | Qt::Key_Y};
+
+// setLineEdit makes a completer (with its models) for a line edit that has
+// none, which the lists do not want; lending the line edit a placeholder for
+// the call is cheaper, and one placeholder serves every list.
+void setLineEditLendingACompleter(QComboBox* combo, QLineEdit* edit)
+{
+    static QPointer<QCompleter> placeholder;
+    if (!placeholder)
+        placeholder = new QCompleter(qApp);
+    edit->setCompleter(placeholder);
+    combo->setLineEdit(edit);
+    edit->setCompleter(nullptr);
+}
 
 } // namespace
 
@@ -156,11 +171,14 @@ QWidget* WorksheetWindow::createWidget(Control c)
         break;
     }
     case Kind::List: {
-        auto* combo = new QComboBox(this);
-        combo->installEventFilter(this);
+        auto* combo = new ListField(this);
+        // Items first: a list that is not editable yet takes them without
+        // writing the first item's text into its line edit.
+        fillList(combo, c);
         auto* edit = new QLineEdit(combo);
         edit->installEventFilter(this);
-        combo->setLineEdit(edit);
+        combo->installEventFilter(this);
+        setLineEditLendingACompleter(combo, edit);
         combo->setInsertPolicy(QComboBox::NoInsert);
         combo->setCompleter(nullptr);
         combo->setMaxVisibleItems(16); // every family's list without scrolling
@@ -168,7 +186,6 @@ QWidget* WorksheetWindow::createWidget(Control c)
         // field with an item's text typed in must not run the row's handler.
         listsIgnoreTypedText_ =
             QObject::disconnect(edit, &QLineEdit::editingFinished, combo, nullptr) && listsIgnoreTypedText_;
-        fillList(combo, c);
         connect(combo, &QComboBox::activated, this, [this, c, edit](int index) {
             sheet_->userPick(c, static_cast<std::size_t>(index));
             syncChanged();
@@ -221,10 +238,6 @@ void WorksheetWindow::fillList(QComboBox* combo, Control c)
     combo->addItems(items);
     // Nothing is selected at start; the field shows the list's own text.
     combo->setCurrentIndex(-1);
-    // The field is narrower than most kinds' names; the drop-down shows them
-    // whole.
-    QAbstractItemView* view = combo->view();
-    view->setMinimumWidth(view->sizeHintForColumn(0) + view->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 8);
 }
 
 void WorksheetWindow::syncChanged()

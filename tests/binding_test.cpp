@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 
@@ -152,6 +153,21 @@ private slots:
         QTest::keyClick(combo, Qt::Key_Down);
         QCOMPARE(tally(clicks), "1");
         QCOMPARE(tally("Combo13"_ctl), "none");
+    }
+
+    void theDropDownShowsEveryItemWhole()
+    {
+        // The towed weapons' names are the longest of any list.
+        auto* combo = find<QComboBox>("Combo19");
+        combo->showPopup();
+        QAbstractItemView* view = combo->view();
+        QVERIFY(view->isVisible());
+        QCOMPARE(view->verticalScrollBar()->isVisible(), false);
+        for (int i = 0; i < combo->count(); ++i) {
+            const int needed = view->sizeHintForIndex(combo->model()->index(i, 0)).width();
+            QVERIFY2(needed <= view->viewport()->width(), qPrintable(combo->itemText(i)));
+        }
+        combo->hidePopup();
     }
 
     void typingAnItemIntoTheFieldIsNoPick()

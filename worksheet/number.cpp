@@ -119,8 +119,8 @@ std::string formatNumber(double value)
     // Round to 15 significant digits first; the rounded value decides the
     // form, so 999999999999999.9 shows as 1E+15.
     char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.14e", value);
-    std::string_view scientific(buffer);
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
+    std::string_view scientific(buffer, static_cast<std::size_t>(written.ptr - buffer));
     const std::size_t e = scientific.find('e');
     const bool negative = scientific.front() == '-';
     std::string mantissa;
