@@ -9,6 +9,7 @@
 #include <QApplication>
 
 #include <cstring>
+#include <fstream>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -25,20 +26,40 @@ void quietOffscreenNotes(QtMsgType type, const QMessageLogContext& context, cons
     qt_message_output(type, context, message);
 }
 
+// The process's resident memory now and at its peak, from /proc, in kB.
+void reportMemory()
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    std::string now = "?";
+    std::string peak = "?";
+    while (std::getline(status, line)) {
+        const auto value = [&] { return line.substr(line.find_first_not_of(" \t", line.find(':') + 1)); };
+        if (line.starts_with("VmRSS:"))
+            now = value();
+        else if (line.starts_with("VmHWM:"))
+            peak = value();
+    }
+    std::cout << "resident memory: " << now << ", peak " << peak << std::endl;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     bool gui = false;
+    bool memory = false;
     std::vector<std::string> files;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--gui") == 0)
             gui = true;
+        else if (std::strcmp(argv[i], "--report-memory") == 0)
+            memory = true;
         else
             files.emplace_back(argv[i]);
     }
     if (files.empty()) {
-        std::cerr << "usage: worksheet-script [--gui] FILE...\n";
+        std::cerr << "usage: worksheet-script [--gui] [--report-memory] FILE...\n";
         return 2;
     }
 
@@ -58,6 +79,8 @@ int main(int argc, char** argv)
     int failed = 0;
     for (const auto& file : files)
         (runScenario(file, *backend, std::cout) ? passed : failed)++;
+    if (memory)
+        reportMemory();
     std::cout << passed << " passed, " << failed << " failed" << std::endl;
     return failed == 0 ? 0 : 1;
 }
