@@ -11,6 +11,8 @@
 // - a refused pick leaves every tally as it was (the refusal counter Label49
 //   keeps its own rule);
 // - a number too large undoes the whole event: every control as before;
+// - each summary tally of supplies, combat load and towing places is the sum
+//   of the sections' shares of it, up to the rounding of 15-digit writing;
 // - every control that the event changed is reported, so the window shows it;
 // - undo followed by redo gives back the state before the undo.
 //
@@ -190,6 +192,53 @@ void checkReported(const Sheet& sheet, const Snapshot& before, const Snapshot& a
     }
 }
 
+// A summary tally and the hidden shares that the sections keep of it, so
+// that each Clear can take its own back out. Shares taken away count
+// negative.
+struct Bookkeeping {
+    const char* what;
+    Control tally;
+    std::vector<Control> shares;
+    std::vector<Control> takenAway;
+};
+
+const Bookkeeping bookkeeping[] = {
+    {"combat load",
+     "Label121"_ctl,
+     {"Label18"_ctl, "Label34"_ctl, "Label80"_ctl, "Label130"_ctl, "Label43"_ctl, "Label65"_ctl, "Label171"_ctl},
+     {}},
+    {"supplies needed",
+     "Label75"_ctl,
+     {"Label21"_ctl, "Label50"_ctl, "Label77"_ctl, "Label55"_ctl, "Label42"_ctl, "Label9"_ctl, "Label170"_ctl},
+     {}},
+    {"towing places", "Label40"_ctl, {"Label25"_ctl, "Label46"_ctl, "Label60"_ctl, "Label44"_ctl}, {"Label13"_ctl}},
+    {"towed units", "Label33"_ctl, {"Label22"_ctl, "Label13"_ctl}, {}},
+};
+
+// Each write rounds to 15 significant digits, so the sum can drift from its
+// tally by a few parts in 1E+15 of the largest figure that went through them
+// in this session, per write.
+void checkBookkeeping(const Sheet& sheet, double& largest)
+{
+    for (const Bookkeeping& b : bookkeeping) {
+        double sum = 0;
+        const auto note = [&](Control c, double sign) {
+            const double v = parseNumber(sheet.text(c));
+            largest = std::max(largest, std::fabs(v));
+            sum += sign * v;
+        };
+        for (Control c : b.shares)
+            note(c, 1);
+        for (Control c : b.takenAway)
+            note(c, -1);
+        const double tally = parseNumber(sheet.text(b.tally));
+        largest = std::max({largest, std::fabs(tally), std::fabs(sum)});
+        if (std::fabs(tally - sum) > largest * 1e-11)
+            fail(std::string("the ") + b.what + " tally " + std::string(declOf(b.tally).name) + " is " + sheet.text(b.tally) +
+                 " but its shares add up to " + formatNumber(sum));
+    }
+}
+
 enum class StepKind { Edit, Pick, Press, Tick, Undo, Redo };
 
 // Checks one user event: before is the state it started from, messages the
@@ -343,6 +392,7 @@ private:
             for (const Message& m : shownNow)
                 script("expect-message " + m.title + ": \"" + m.text + "\"");
         checkEvent(sheet_, kind, before, shownNow);
+        checkBookkeeping(sheet_, largest_);
     }
 
     void script(const std::string& line) const
@@ -480,6 +530,7 @@ private:
 
     FuzzHost host_;
     Sheet sheet_;
+    double largest_ = 0;
 };
 
 } // namespace
