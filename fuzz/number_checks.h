@@ -140,9 +140,10 @@ inline void checkWriting(double value)
 
     if (!std::isfinite(back))
         fail("the written text reads back as infinite", t, value);
-    // 15 significant digits: half a unit in the 15th digit, plus the rounding
-    // of the reading itself; subnormals only have absolute precision.
-    const double tolerance = std::max(std::fabs(value) * 5.000001e-15, 5e-324);
+    // 15 significant digits: half a unit in the 15th digit (at most 5E-15 of
+    // the value), plus the rounding of the reading itself (about 1.1E-16);
+    // subnormals only have absolute precision.
+    const double tolerance = std::fabs(value) * 5.2e-15 + 5e-324;
     if (std::fabs(back - value) > tolerance && !(std::fabs(value) > 1.79769313486231e308))
         fail("the text reads back to another value", t, value);
     if (formatNumber(back) != t)
