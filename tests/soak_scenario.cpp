@@ -4,9 +4,9 @@
 // The steps are played on the headless core as they are drawn, so that each
 // one is a step the user can take at that moment (only shown and enabled
 // controls, only existing items), and every message the core shows is
-// expected in the scenario, as are the summary panel's tallies every 25
-// steps. The same seed gives the same steps, and the scenario of fewer steps
-// is the start of the one with more.
+// expected in the scenario, as are the summary panel's tallies and the text
+// and state of a few controls every 25 steps. The same seed gives the same
+// steps, and the scenario of fewer steps is the start of the one with more.
 #include "sections/routes.h"
 #include "worksheet/sheet.h"
 
@@ -82,13 +82,32 @@ public:
             const std::size_t before = emitted_;
             oneStep();
             if (emitted_ != before && emitted_ % 25 == 0)
-                for (Control c : summary)
-                    std::cout << "expect " << declOf(c).name << ' ' << quoted(sheet_.text(c)) << '\n';
+                expectState();
         }
         std::cout << "expect-no-message\n";
     }
 
 private:
+    // What the window must show now: the summary panel, and the text and
+    // state of a few controls drawn at random.
+    void expectState()
+    {
+        for (Control c : summary)
+            std::cout << "expect " << declOf(c).name << ' ' << quoted(sheet_.text(c)) << '\n';
+        for (int i = 0; i < 3; ++i) {
+            const Control c{static_cast<std::uint16_t>(1 + random_.below(controlCount - 1))};
+            const auto kind = declOf(c).kind;
+            if (kind == Kind::Line || kind == Kind::Shape)
+                continue;
+            const std::string name(declOf(c).name);
+            std::cout << "expect " << name << ' ' << quoted(sheet_.text(c)) << '\n';
+            std::cout << "expect-state " << name << (sheet_.enabled(c) ? " enabled" : " disabled") << '\n';
+            std::cout << "expect-state " << name << (sheet_.visible(c) ? " visible" : " hidden") << '\n';
+            if (kind == Kind::CheckBox)
+                std::cout << "expect-state " << name << (sheet_.checked(c) ? " checked" : " unchecked") << '\n';
+        }
+    }
+
     std::vector<Control> usable(Kind kind) const
     {
         std::vector<Control> out;
