@@ -221,21 +221,25 @@ const Bookkeeping bookkeeping[] = {
 void checkBookkeeping(const Sheet& sheet, double& largest)
 {
     for (const Bookkeeping& b : bookkeeping) {
-        double sum = 0;
-        const auto note = [&](Control c, double sign) {
+        // Shares near the largest double may add up beyond it on the way.
+        long double sum = 0;
+        const auto note = [&](Control c, int sign) {
             const double v = parseNumber(sheet.text(c));
             largest = std::max(largest, std::fabs(v));
-            sum += sign * v;
+            sum += sign * static_cast<long double>(v);
         };
         for (Control c : b.shares)
             note(c, 1);
         for (Control c : b.takenAway)
             note(c, -1);
         const double tally = parseNumber(sheet.text(b.tally));
-        largest = std::max({largest, std::fabs(tally), std::fabs(sum)});
-        if (std::fabs(tally - sum) > largest * 1e-11)
-            fail(std::string("the ") + b.what + " tally " + std::string(declOf(b.tally).name) + " is " + sheet.text(b.tally) +
-                 " but its shares add up to " + formatNumber(sum));
+        largest = std::max(largest, std::fabs(tally));
+        if (std::fabs(tally - sum) > static_cast<long double>(largest) * 1e-11L) {
+            char total[64];
+            std::snprintf(total, sizeof total, "%.17Lg", sum);
+            fail(std::string("the ") + b.what + " tally " + std::string(declOf(b.tally).name) + " is " +
+                 sheet.text(b.tally) + " but its shares add up to " + total);
+        }
     }
 }
 
