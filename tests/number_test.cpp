@@ -59,6 +59,17 @@ TEST(NumberRule, ParsesTheLeadingNumber)
         EXPECT_EQ(parseNumber(c.text), c.value) << c.why << ": " << c.text;
 }
 
+// A long run of digits shifts the point as far as the exponent does; the
+// value is what both give together, however long the text.
+TEST(NumberRule, ReadsLongTextsWithLargeExponents)
+{
+    const std::string zeros(1 << 20, '0');
+    EXPECT_EQ(parseNumber("0." + zeros + "1e1048580"), 1000) << "1 MiB of zeros after the point";
+    EXPECT_EQ(parseNumber("1" + zeros + "e-1048574"), 100) << "1 MiB of zeros before the point";
+    EXPECT_EQ(parseNumber("0." + zeros + "1e-5"), 0) << "far below the smallest double";
+    EXPECT_EQ(parseNumber("1" + zeros + "e5"), std::numeric_limits<double>::infinity()) << "far above the largest";
+}
+
 TEST(NumberRule, ParsesZeroWithoutASign)
 {
     EXPECT_FALSE(std::signbit(parseNumber("-0")));

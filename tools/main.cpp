@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <fstream>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -24,6 +25,23 @@ void quietOffscreenNotes(QtMsgType type, const QMessageLogContext& context, cons
     if (type == QtWarningMsg && message.startsWith(QLatin1String("This plugin does not support")))
         return;
     qt_message_output(type, context, message);
+}
+
+// The process's resident memory now and at its peak, from /proc, in kB.
+void reportMemory()
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    std::string now = "?";
+    std::string peak = "?";
+    while (std::getline(status, line)) {
+        const auto value = [&] { return line.substr(line.find_first_not_of(" \t", line.find(':') + 1)); };
+        if (line.starts_with("VmRSS:"))
+            now = value();
+        else if (line.starts_with("VmHWM:"))
+            peak = value();
+    }
+    std::cout << "resident memory: " << now << ", peak " << peak << std::endl;
 }
 
 } // namespace
@@ -44,16 +62,19 @@ int main(int argc, char** argv)
 
     std::vector<std::string> files;
     std::string screenshot;
+    bool memory = false;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--gui") == 0)
             continue;
-        if (std::strcmp(argv[i], "--screenshot") == 0 && i + 1 < argc)
+        if (std::strcmp(argv[i], "--report-memory") == 0)
+            memory = true;
+        else if (std::strcmp(argv[i], "--screenshot") == 0 && i + 1 < argc)
             screenshot = argv[++i];
         else
             files.emplace_back(argv[i]);
     }
     if (files.empty() || (!screenshot.empty() && !gui)) {
-        std::cerr << "usage: worksheet-script [--gui [-platform NAME] [--screenshot PNG]] FILE...\n";
+        std::cerr << "usage: worksheet-script [--gui [-platform NAME] [--screenshot PNG]] [--report-memory] FILE...\n";
         return 2;
     }
 
@@ -67,6 +88,8 @@ int main(int argc, char** argv)
     int failed = 0;
     for (const auto& file : files)
         (runScenario(file, *backend, std::cout) ? passed : failed)++;
+    if (memory)
+        reportMemory();
     std::cout << passed << " passed, " << failed << " failed" << std::endl;
     // The window as the last file left it.
     if (!screenshot.empty() && !static_cast<GuiBackend&>(*backend).saveScreenshot(screenshot)) {

@@ -21,9 +21,10 @@ bool isDigit(char c)
     return c >= '0' && c <= '9';
 }
 
-// Beyond this many powers of ten every double is 0 or infinite, so larger
-// exponents can be clamped without changing the result.
-constexpr long exponentLimit = 100000;
+// The digits of a text shift the point by at most the text's length, far
+// below this; an exponent beyond it gives 0 or infinity whatever the digits,
+// so it can be clamped there without changing the result.
+constexpr long long exponentLimit = 1'000'000'000'000'000;
 
 } // namespace
 
@@ -45,7 +46,7 @@ double parseNumber(std::string_view text)
     // The significant digits, without leading zeros, and the power of ten of
     // the first of them relative to the decimal point.
     std::string digits;
-    long pointShift = 0;
+    long long pointShift = 0;
     bool seenPoint = false;
     bool anyDigit = false;
     for (char c = peek(); isDigit(c) || (c == '.' && !seenPoint); c = peek()) {
@@ -67,7 +68,7 @@ double parseNumber(std::string_view text)
     if (!anyDigit || digits.empty())
         return 0.0;
 
-    long exponent = 0;
+    long long exponent = 0;
     if (char c = peek(); c == 'e' || c == 'E' || c == 'd' || c == 'D') {
         const std::size_t exponentStart = pos;
         ++pos;
@@ -91,7 +92,7 @@ double parseNumber(std::string_view text)
 
     // Normalised to 0.DIGITS x 10^scale; scale decides overflow and underflow
     // outright, so from_chars only ever sees a modest exponent.
-    const long scale = pointShift + exponent;
+    const long long scale = pointShift + exponent;
     const double sign = negative ? -1.0 : 1.0;
     if (scale > 400)
         return sign * std::numeric_limits<double>::infinity();
