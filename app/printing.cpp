@@ -19,9 +19,9 @@ void reportFailure(QWidget& window, const QString& text)
 
 void saveAsPdf(QWidget& window, const QImage& image)
 {
-    const QString path = QFileDialog::getSaveFileName(&window, QStringLiteral("Save the worksheet as PDF"),
-                                                      QStringLiteral("Combat Worksheet.pdf"),
-                                                      QStringLiteral("PDF files (*.pdf)"));
+    const QString path =
+        QFileDialog::getSaveFileName(&window, QStringLiteral("Save the worksheet as PDF"),
+                                     QStringLiteral("Combat Worksheet.pdf"), QStringLiteral("PDF files (*.pdf)"));
     if (path.isEmpty())
         return;
     QPrinter pdf(QPrinter::HighResolution);
@@ -76,5 +76,6 @@ void printWorksheet(QWidget& window)
     printer.setPageOrientation(QPageLayout::Landscape);
     printer.setDocName(QStringLiteral("Combat Worksheet"));
     if (!printImage(printer, image))
-        reportFailure(window, QStringLiteral("The worksheet could not be printed on %1.").arg(printerInfo.printerName()));
+        reportFailure(window,
+                      QStringLiteral("The worksheet could not be printed on %1.").arg(printerInfo.printerName()));
 }

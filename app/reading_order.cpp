@@ -17,8 +17,8 @@ struct Named {
 
 // Controls outside the sections' rows, with the names they go by.
 constexpr Named header[] = {
-    {"Text35"_ctl, "Attack from"},     {"Text37"_ctl, "Attack from, number"}, {"Command1"_ctl, "Print"},
-    {"Text36"_ctl, "Attack on"},       {"Text38"_ctl, "Attack on, number"},   {"Command3"_ctl, "Exit"},
+    {"Text35"_ctl, "Attack from"},  {"Text37"_ctl, "Attack from, number"}, {"Command1"_ctl, "Print"},
+    {"Text36"_ctl, "Attack on"},    {"Text38"_ctl, "Attack on, number"},   {"Command3"_ctl, "Exit"},
     {"Combo2"_ctl, "Mission type"},
 };
 constexpr Named closing[] = {
@@ -122,7 +122,8 @@ std::optional<QString> overCapacityNote(Control c, double value)
         if (capacity.tally == c && value < 0) {
             const double over = -value;
             return QStringLiteral("Over capacity by %1 %2")
-                .arg(QString::fromStdString(formatNumber(over)), QLatin1String(over == 1 ? capacity.one : capacity.many));
+                .arg(QString::fromStdString(formatNumber(over)),
+                     QLatin1String(over == 1 ? capacity.one : capacity.many));
         }
     return std::nullopt;
 }

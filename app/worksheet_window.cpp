@@ -9,10 +9,10 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCompleter>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QKeyEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
@@ -218,8 +218,7 @@ QWidget* WorksheetWindow::createWidget(Control c)
     }
     case Kind::Window:
     case Kind::Line:
-    case Kind::Shape:
-        return nullptr;
+    case Kind::Shape: return nullptr;
     }
     w->setObjectName(qs(d.name));
     if (const QString& name = accessibleNameOf(c); !name.isEmpty())

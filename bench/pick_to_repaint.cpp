@@ -115,10 +115,11 @@ int main(int argc, char** argv)
 
     std::sort(micros.begin(), micros.end());
     const auto at = [&](double share) {
-        return micros[std::min(micros.size() - 1, static_cast<std::size_t>(share * static_cast<double>(micros.size())))];
+        return micros[std::min(micros.size() - 1,
+                               static_cast<std::size_t>(share * static_cast<double>(micros.size())))];
     };
-    std::printf("pick to repaint, %d picks: median %.0f us, 99th percentile %.0f us, slowest %.0f us\n", picks,
-                at(0.5), at(0.99), micros.back());
+    std::printf("pick to repaint, %d picks: median %.0f us, 99th percentile %.0f us, slowest %.0f us\n", picks, at(0.5),
+                at(0.99), micros.back());
     std::printf("cargo tally after the picks: %s\n", window.sheet().text(sections::summary::cargoPounds).c_str());
     return 0;
 }

@@ -131,8 +131,8 @@ inline void checkWriting(double value)
         if (magnitude < 1e15 && magnitude >= 1e-4)
             fail("exponent form inside 1E-4 to below 1E+15", t, value);
         const std::string_view power = body.substr(e + 1);
-        if (power.size() < 3 || power.size() > 4 || (power[0] != '+' && power[0] != '-') ||
-            !isDigit(power[1]) || !isDigit(power[2]) || (power.size() == 4 && !isDigit(power[3])))
+        if (power.size() < 3 || power.size() > 4 || (power[0] != '+' && power[0] != '-') || !isDigit(power[1]) ||
+            !isDigit(power[2]) || (power.size() == 4 && !isDigit(power[3])))
             fail("a malformed exponent", t, value);
         if (point == std::string_view::npos ? mantissa.size() != 1 : point != 1)
             fail("exponent form without exactly one digit before the point", t, value);

@@ -53,9 +53,9 @@ constexpr auto allRows = [] {
                         std::size(infantryRows) + std::size(weaponRows) + std::size(towedRows) + 1>
         rows{};
     std::size_t n = 0;
-    for (const auto& section : {std::span<const Row>(truckRows), std::span<const Row>(apcRows),
-                                std::span<const Row>(armourRows), std::span<const Row>(otherVehicleRows),
-                                std::span<const Row>(weaponRows), std::span<const Row>(towedRows)})
+    for (const auto& section :
+         {std::span<const Row>(truckRows), std::span<const Row>(apcRows), std::span<const Row>(armourRows),
+          std::span<const Row>(otherVehicleRows), std::span<const Row>(weaponRows), std::span<const Row>(towedRows)})
         for (const Row& r : section)
             rows[n++] = r;
     for (const InfantryRow& r : infantryRows)
@@ -176,7 +176,8 @@ void checkLabels(const Sheet& sheet)
         const std::string& t = sheet.text(Control{i});
         if (t == form[i].text || t == " " || isWrittenNumber(t))
             continue;
-        fail(std::string(nameOf(i)) + " shows " + shown(t) + ", which is neither its start caption, a blank, nor a number");
+        fail(std::string(nameOf(i)) + " shows " + shown(t) +
+             ", which is neither its start caption, a blank, nor a number");
     }
 }
 
@@ -319,15 +320,100 @@ private:
 // Pieces of text a user might type: counts, huge and tiny numbers, signs,
 // exponents, blanks, words, and the typed texts that some handlers match.
 constexpr std::string_view pieces[] = {
-    "0", "1", "2", "3", "4", "5", "7", "10", "12", "100", "0.5", "1.5", "2.5", "-1", "-0.5", "-0", "+3", ".5", "5.",
-    "1e400", "1e308", "-1e308", "1.7976931348623157e308", "1.79769313486231e308", "9e307", "2e307", "1e300",
-    "1e200", "1e154", "4.9e-324", "1e-320", "2.2250738585072014e-308", "1e-5", "0.0001", "1e15", "1e16",
-    "999999999999999", "999999999999999.9", "0.1", "0.2", "0.3", "1e-15", "123456789012345678", "1d300", "1D-5",
-    "1E+3", "25e-1", "12E", "1e", "e5", " ", "  ", "\t", "\n", "\r", "\x01", "\x7f", "", "1 2", "1,5", "1.2.3",
-    "- 4", "+", "-", ".", "nan", "inf", "-inf", "NaN", "Infinity", "0x10", "1/3", "3 trucks", "towed units",
-    "\xc2\xa0", "\xef\xbc\x91", "\xd9\xa3", "\xff\xfe", "None", "none", "Combat Supplies", "OT-810 APC",
-    "EE-11 Urutu APC", "AMX-VCI APC", "Saracen APC", "BTR-152 APC", "AMX-VCG Engineer Vehicle", "Airstrike", "Raid",
-    "Recon", "Deliberate Attack", "ASU-57 Assault Gun", "ZIL Medium Truck", "Infantry Squad",
+    "0",
+    "1",
+    "2",
+    "3",
+    "4",
+    "5",
+    "7",
+    "10",
+    "12",
+    "100",
+    "0.5",
+    "1.5",
+    "2.5",
+    "-1",
+    "-0.5",
+    "-0",
+    "+3",
+    ".5",
+    "5.",
+    "1e400",
+    "1e308",
+    "-1e308",
+    "1.7976931348623157e308",
+    "1.79769313486231e308",
+    "9e307",
+    "2e307",
+    "1e300",
+    "1e200",
+    "1e154",
+    "4.9e-324",
+    "1e-320",
+    "2.2250738585072014e-308",
+    "1e-5",
+    "0.0001",
+    "1e15",
+    "1e16",
+    "999999999999999",
+    "999999999999999.9",
+    "0.1",
+    "0.2",
+    "0.3",
+    "1e-15",
+    "123456789012345678",
+    "1d300",
+    "1D-5",
+    "1E+3",
+    "25e-1",
+    "12E",
+    "1e",
+    "e5",
+    " ",
+    "  ",
+    "\t",
+    "\n",
+    "\r",
+    "\x01",
+    "\x7f",
+    "",
+    "1 2",
+    "1,5",
+    "1.2.3",
+    "- 4",
+    "+",
+    "-",
+    ".",
+    "nan",
+    "inf",
+    "-inf",
+    "NaN",
+    "Infinity",
+    "0x10",
+    "1/3",
+    "3 trucks",
+    "towed units",
+    "\xc2\xa0",
+    "\xef\xbc\x91",
+    "\xd9\xa3",
+    "\xff\xfe",
+    "None",
+    "none",
+    "Combat Supplies",
+    "OT-810 APC",
+    "EE-11 Urutu APC",
+    "AMX-VCI APC",
+    "Saracen APC",
+    "BTR-152 APC",
+    "AMX-VCG Engineer Vehicle",
+    "Airstrike",
+    "Raid",
+    "Recon",
+    "Deliberate Attack",
+    "ASU-57 Assault Gun",
+    "ZIL Medium Truck",
+    "Infantry Squad",
 };
 
 std::string longPiece(Bytes& in)

@@ -25,11 +25,7 @@ struct MissionFactor {
     int factor;
 };
 constexpr MissionFactor calculationFactors[] = {
-    {"Recon", 1},
-    {"Probe", 1},
-    {"Advance To Contact", 2},
-    {"Artillery Barrage", 3},
-    {"Deliberate Attack", 3},
+    {"Recon", 1},     {"Probe", 1}, {"Advance To Contact", 2}, {"Artillery Barrage", 3}, {"Deliberate Attack", 3},
     {"Airstrike", 2},
 };
 static_assert(kindNamed(calculationFactors, "Raid").factor == 0);
@@ -38,17 +34,13 @@ static_assert(kindNamed(calculationFactors, "Raid").factor == 0);
 // item; they count only when typed into an APC row's list exactly so.
 struct ApcFigures {
     std::string_view name;
-    int pounds;       // into Label15
-    int supplyLoads;  // into Label64
-    int squads;       // into Label41, and times the factor into Label27
+    int pounds;      // into Label15
+    int supplyLoads; // into Label64
+    int squads;      // into Label41, and times the factor into Label27
 };
 constexpr ApcFigures apcFigures[] = {
-    {"OT-810 APC", 2500, 1, 4},
-    {"EE-11 Urutu APC", 2500, 1, 4},
-    {"AMX-VCI APC", 2500, 1, 4},
-    {"Saracen APC", 2500, 1, 3},
-    {"BTR-152 APC", 5000, 2, 3},
-    {"AMX-VCG Engineer Vehicle", 2500, 1, 4},
+    {"OT-810 APC", 2500, 1, 4},  {"EE-11 Urutu APC", 2500, 1, 4}, {"AMX-VCI APC", 2500, 1, 4},
+    {"Saracen APC", 2500, 1, 3}, {"BTR-152 APC", 5000, 2, 3},     {"AMX-VCG Engineer Vehicle", 2500, 1, 4},
 };
 
 constexpr Control apcPounds = "Label15"_ctl;

@@ -11,8 +11,7 @@ namespace sections {
 // The entry whose name is exactly the list's text (case and blanks count),
 // or null when the text names no kind: "None", "none", an empty or a typed
 // text.
-template <class Kind, std::size_t N>
-constexpr const Kind* findKind(const Kind (&catalogue)[N], std::string_view text)
+template <class Kind, std::size_t N> constexpr const Kind* findKind(const Kind (&catalogue)[N], std::string_view text)
 {
     for (const Kind& kind : catalogue)
         if (kind.name == text)

@@ -61,10 +61,10 @@ template <std::size_t... N> constexpr auto join(const std::array<Route, N>&... p
     return out;
 }
 
-constexpr auto table = join(std::to_array(fixedRoutes), changeRoutes, pickRoutes(truckRows, truckPick),
-                            pickRoutes(apcRows, apcPick), pickRoutes(armourRows, armourPick),
-                            pickRoutes(otherVehicleRows, otherVehiclePick), pickRoutes(infantryRows, infantryPick),
-                            pickRoutes(weaponRows, weaponPick), pickRoutes(towedRows, towedPick));
+constexpr auto table =
+    join(std::to_array(fixedRoutes), changeRoutes, pickRoutes(truckRows, truckPick), pickRoutes(apcRows, apcPick),
+         pickRoutes(armourRows, armourPick), pickRoutes(otherVehicleRows, otherVehiclePick),
+         pickRoutes(infantryRows, infantryPick), pickRoutes(weaponRows, weaponPick), pickRoutes(towedRows, towedPick));
 
 } // namespace
 

@@ -16,8 +16,8 @@ using namespace worksheet;
 
 struct TowedKind {
     std::string_view name;
-    int supplyLoad;    // per weapon and mission factor, also its crew's combat load
-    int towingPlaces;  // per weapon
+    int supplyLoad;   // per weapon and mission factor, also its crew's combat load
+    int towingPlaces; // per weapon
 };
 
 constexpr TowedKind towedKinds[] = {

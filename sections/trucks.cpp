@@ -58,9 +58,7 @@ constexpr Control apcSupplyFigure = "Label15"_ctl;
 // has zeroed those two tallies, a later Clear of another section must find
 // nothing of its own left in them to take out or give back.
 constexpr Control carryingShares[] = {
-    apcShares::cargoPounds,
-    apcShares::squads,
-    armourShares::squads,
+    apcShares::cargoPounds, apcShares::squads, armourShares::squads,
     "Label51"_ctl,      // infantry: pounds of cargo taken by riding infantry
     "Label57"_ctl,      // infantry: squads of seats taken
     infantrySeatsTaken, // infantry: the second total of seats taken

@@ -48,8 +48,8 @@ void warn(Sheet& s, int)
 }
 
 constexpr Route testRoutes[] = {
-    {"Text10"_ctl, Event::Change, countChange},  {"Combo13"_ctl, Event::Click, countClick},
-    {"Check1"_ctl, Event::Click, countTick},     {"Command11"_ctl, Event::Click, writeFromCode},
+    {"Text10"_ctl, Event::Change, countChange}, {"Combo13"_ctl, Event::Click, countClick},
+    {"Check1"_ctl, Event::Click, countTick},    {"Command11"_ctl, Event::Click, writeFromCode},
     {"Command7"_ctl, Event::Click, warn},
 };
 

@@ -11,8 +11,8 @@
 #include <QComboBox>
 #include <QDateTime>
 #include <QDir>
-#include <QFileInfo>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPrinterInfo>
@@ -256,8 +256,8 @@ private slots:
         const double windowRatio = double(onScreen.width()) / onScreen.height();
         QVERIFY(std::abs(double(ink.width()) / ink.height() - windowRatio) < 0.05);
         const QImage printed = first.copy(ink);
-        const QImage expected =
-            onScreen.scaled(ink.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(QImage::Format_RGB32);
+        const QImage expected = onScreen.scaled(ink.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                                    .convertToFormat(QImage::Format_RGB32);
         QVERIFY2(meanDifference(printed, expected) < 8, "the page shows the window");
     }
 };

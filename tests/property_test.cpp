@@ -59,8 +59,8 @@ constexpr Control refusalCounter = "Label49"_ctl;
 // Whole and half counts, now and then a negative one or none at all.
 std::string randomCount(Random& r)
 {
-    static constexpr std::string_view counts[] = {"0", "0.5", "1", "1.5", "2", "2.5", "3", "4", "5", "7", "12",
-                                                  "-0.5", "-1", "", " "};
+    static constexpr std::string_view counts[] = {"0", "0.5", "1",  "1.5",  "2",  "2.5", "3", "4",
+                                                  "5", "7",   "12", "-0.5", "-1", "",    " "};
     return std::string(counts[r.below(std::size(counts))]);
 }
 
@@ -81,8 +81,8 @@ struct Section {
 const Section trucks{"Trucks", {std::begin(truckRows), std::end(truckRows)}, "Command11"_ctl};
 const Section apcs{"APCs", {std::begin(apcRows), std::end(apcRows)}, "Command7"_ctl};
 const Section armour{"Armour", {std::begin(armourRows), std::end(armourRows)}, "Command19"_ctl};
-const Section otherVehicles{"Other vehicles", {std::begin(otherVehicleRows), std::end(otherVehicleRows)},
-                            "Command5"_ctl};
+const Section otherVehicles{
+    "Other vehicles", {std::begin(otherVehicleRows), std::end(otherVehicleRows)}, "Command5"_ctl};
 const Section infantry{"Infantry", rowsOf(infantryRows), "Command2"_ctl};
 // The Weapons Clear also clears the combat supplies row.
 const Section weapons{"Weapons",
@@ -160,8 +160,8 @@ public:
         const auto after = labels();
         for (std::uint16_t i = 0; i < controlCount; ++i) {
             if (Control{i} != refusalCounter) {
-                EXPECT_EQ(after[i], before[i]) << "a refused pick in " << declOf(row.list).name << " changed "
-                                               << form[i].name;
+                EXPECT_EQ(after[i], before[i])
+                    << "a refused pick in " << declOf(row.list).name << " changed " << form[i].name;
             }
         }
         checkRowAfterRefusal(row, typed, item, counterBefore);

@@ -64,9 +64,9 @@ void refusedPick(Sheet& s, int)
 }
 
 constexpr Route routes[] = {
-    {"Text10"_ctl, Event::Change, countChange},   {"Command11"_ctl, Event::Click, writeControls},
-    {"Combo33"_ctl, Event::Click, countChange},   {"Check1"_ctl, Event::Click, tickMeansNote},
-    {"Combo13"_ctl, Event::Click, addHuge},       {"Combo14"_ctl, Event::Click, refusedPick},
+    {"Text10"_ctl, Event::Change, countChange}, {"Command11"_ctl, Event::Click, writeControls},
+    {"Combo33"_ctl, Event::Click, countChange}, {"Check1"_ctl, Event::Click, tickMeansNote},
+    {"Combo13"_ctl, Event::Click, addHuge},     {"Combo14"_ctl, Event::Click, refusedPick},
 };
 
 class SheetTest : public ::testing::Test {

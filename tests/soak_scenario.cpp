@@ -52,10 +52,10 @@ struct Messages final : Host {
 // Counts and texts a user types: whole and half counts, signs, exponents,
 // blanks, words, now and then one too large to work with. All of them can be
 // typed on a keyboard.
-constexpr std::string_view counts[] = {"1", "2", "3", "4", "0.5", "1.5", "2.5", "10", "12", "0", "-1", " ", "7",
-                                       "3 trucks", "1,5", "2e1", "1D2", ".5", "x", "1e400", "1e308", "25"};
-constexpr std::string_view listTexts[] = {"None", "Recon", "Raid", "BTR-152 APC", "Saracen APC", "Airstrike",
-                                          "Combat Supplies", "abc"};
+constexpr std::string_view counts[] = {"1", "2", "3",        "4",   "0.5", "1.5", "2.5", "10", "12",    "0",     "-1",
+                                       " ", "7", "3 trucks", "1,5", "2e1", "1D2", ".5",  "x",  "1e400", "1e308", "25"};
+constexpr std::string_view listTexts[] = {"None",      "Recon",           "Raid", "BTR-152 APC", "Saracen APC",
+                                          "Airstrike", "Combat Supplies", "abc"};
 
 constexpr Control summary[] = {"Label110"_ctl, "Label108"_ctl, "Label40"_ctl, "Label75"_ctl, "Label121"_ctl};
 constexpr Control exitButton = "Command3"_ctl;

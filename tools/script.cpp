@@ -51,9 +51,7 @@ std::string describe(const std::optional<ShownMessage>& m)
 
 class Run {
 public:
-    Run(std::string path, Backend& backend, std::ostream& out) : path_(std::move(path)), backend_(backend), out_(out)
-    {
-    }
+    Run(std::string path, Backend& backend, std::ostream& out) : path_(std::move(path)), backend_(backend), out_(out) {}
 
     bool run()
     {
@@ -254,8 +252,8 @@ private:
 
     void dump() const
     {
-        static constexpr std::string_view kindNames[] = {"window", "label", "textbox", "list",
-                                                         "checkbox", "button", "line", "shape"};
+        static constexpr std::string_view kindNames[] = {"window",   "label",  "textbox", "list",
+                                                         "checkbox", "button", "line",    "shape"};
         for (std::uint16_t i = 0; i < worksheet::controlCount; ++i) {
             const Control c{i};
             const auto& decl = worksheet::declOf(c);

@@ -12,12 +12,21 @@ constexpr std::string_view missionTypes[] = {
 constexpr std::string_view missionNumbers[] = {"1", "2", "3", "4", "5", "6", "7", "8", "9"};
 constexpr std::string_view combatSupplies[] = {"Combat Supplies"};
 constexpr std::string_view trucks[] = {
-    "None", "ZIL Medium Truck", "Ural-375 Heavy Truck", "Landrover", "Trailer", "Mule Train",
-    "PTS", "LARC-5", "BAV-485", "ATMP", "Prinzgauer Ambulance",
+    "None",
+    "ZIL Medium Truck",
+    "Ural-375 Heavy Truck",
+    "Landrover",
+    "Trailer",
+    "Mule Train",
+    "PTS",
+    "LARC-5",
+    "BAV-485",
+    "ATMP",
+    "Prinzgauer Ambulance",
 };
 constexpr std::string_view apcs[] = {
-    "None", "BMD-1 APC", "ENGESA EE-11 Uruta APC", "FV433 Stormer Command Post", "BTR-152 APC",
-    "FV 601 Saracen APC", "AMX-VCG Engineer Vehicle",
+    "None",        "BMD-1 APC",          "ENGESA EE-11 Uruta APC",   "FV433 Stormer Command Post",
+    "BTR-152 APC", "FV 601 Saracen APC", "AMX-VCG Engineer Vehicle",
 };
 constexpr std::string_view armour[] = {
     "None",
@@ -52,9 +61,19 @@ constexpr std::string_view otherVehicles[] = {
     "AMX-DCA",
 };
 constexpr std::string_view infantry[] = {
-    "None",           "Militia Infantry Squad", "Combat Engineer Squad", "Commander",    "Officer",
-    "Field CP Section", "TAC HQ Section",       "Pioneer Section",       "Medic Section", "Raider Section",
-    "Infantry Squad", "Marine Squad",           "Mechanic Section",
+    "None",
+    "Militia Infantry Squad",
+    "Combat Engineer Squad",
+    "Commander",
+    "Officer",
+    "Field CP Section",
+    "TAC HQ Section",
+    "Pioneer Section",
+    "Medic Section",
+    "Raider Section",
+    "Infantry Squad",
+    "Marine Squad",
+    "Mechanic Section",
 };
 constexpr std::string_view weapons[] = {
     "none",

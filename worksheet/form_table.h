@@ -17,8 +17,7 @@ constexpr ControlDecl label(std::string_view name, std::string_view caption, int
     return {name, Kind::Label, caption, l, t, w, h, true, true, ItemList::None, look};
 }
 // A bookkeeping label of the hidden part; it still holds its caption.
-constexpr ControlDecl hidden(std::string_view name, std::string_view caption, int l, int t, int w = 1095,
-                             int h = 255)
+constexpr ControlDecl hidden(std::string_view name, std::string_view caption, int l, int t, int w = 1095, int h = 255)
 {
     return {name, Kind::Label, caption, l, t, w, h, false};
 }
@@ -26,8 +25,8 @@ constexpr ControlDecl box(std::string_view name, int l, int t, int w = 375, int 
 {
     return {name, Kind::TextBox, "", l, t, w, h};
 }
-constexpr ControlDecl list(std::string_view name, ItemList items, int l, int t, int w, int h = 315,
-                           bool enabled = true, std::string_view text = "")
+constexpr ControlDecl list(std::string_view name, ItemList items, int l, int t, int w, int h = 315, bool enabled = true,
+                           std::string_view text = "")
 {
     return {name, Kind::List, text, l, t, w, h, true, enabled, items};
 }
@@ -161,8 +160,8 @@ inline constexpr ControlDecl form[] = {
     make::label("Label111", "Combat Supplies for the Mission", make::afterLeft, 6120, make::afterWidth, 255),
     make::label("Label112", "Of Those,", make::sentenceLeft, 6600, 1380, 255),
     make::label("Label121", "0", make::tallyLeft, 6600, 780, 285, Look::Tally),
-    make::label("Label93", "Supplies can be carried as the Combat Load", make::afterLeft, 6600, make::afterWidth,
-                450, Look::Wrapped),
+    make::label("Label93", "Supplies can be carried as the Combat Load", make::afterLeft, 6600, make::afterWidth, 450,
+                Look::Wrapped),
     make::line("Line4", 240, 7200, 6000, 7200),
 
     // Infantry

@@ -129,8 +129,8 @@ std::string formatNumber(double value)
         if (isDigit(c))
             mantissa.push_back(c);
     int exponent = 0;
-    std::from_chars(scientific.data() + e + 1 + (scientific[e + 1] == '+'),
-                    scientific.data() + scientific.size(), exponent);
+    std::from_chars(scientific.data() + e + 1 + (scientific[e + 1] == '+'), scientific.data() + scientific.size(),
+                    exponent);
     // Rounding up next to the largest double would write a text that reads
     // back as infinite; such values are cut off at 15 digits instead.
     if (exponent == 308 && mantissa > "179769313486231")

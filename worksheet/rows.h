@@ -27,16 +27,20 @@ inline constexpr Row truckRows[] = {
     {"Text40"_ctl, "Combo36"_ctl}, {"Text44"_ctl, "Combo37"_ctl},
 };
 inline constexpr Row apcRows[] = {
-    {"Text46"_ctl, "Combo39"_ctl}, {"Text47"_ctl, "Combo40"_ctl},
-    {"Text48"_ctl, "Combo41"_ctl}, {"Text49"_ctl, "Combo42"_ctl},
+    {"Text46"_ctl, "Combo39"_ctl},
+    {"Text47"_ctl, "Combo40"_ctl},
+    {"Text48"_ctl, "Combo41"_ctl},
+    {"Text49"_ctl, "Combo42"_ctl},
 };
 inline constexpr Row armourRows[] = {
     {"Text20"_ctl, "Combo30"_ctl}, {"Text21"_ctl, "Combo31"_ctl}, {"Text22"_ctl, "Combo32"_ctl},
     {"Text52"_ctl, "Combo45"_ctl}, {"Text53"_ctl, "Combo46"_ctl},
 };
 inline constexpr Row otherVehicleRows[] = {
-    {"Text12"_ctl, "Combo25"_ctl}, {"Text18"_ctl, "Combo28"_ctl},
-    {"Text19"_ctl, "Combo29"_ctl}, {"Text50"_ctl, "Combo43"_ctl},
+    {"Text12"_ctl, "Combo25"_ctl},
+    {"Text18"_ctl, "Combo28"_ctl},
+    {"Text19"_ctl, "Combo29"_ctl},
+    {"Text50"_ctl, "Combo43"_ctl},
 };
 inline constexpr InfantryRow infantryRows[] = {
     {"Check1"_ctl, "Text4"_ctl, "Combo1"_ctl},   {"Check6"_ctl, "Text5"_ctl, "Combo3"_ctl},
@@ -53,16 +57,18 @@ inline constexpr Row weaponRows[] = {
     {"Text14"_ctl, "Combo24"_ctl}, {"Text15"_ctl, "Combo23"_ctl}, {"Text16"_ctl, "Combo12"_ctl},
 };
 inline constexpr Row towedRows[] = {
-    {"Text32"_ctl, "Combo19"_ctl}, {"Text33"_ctl, "Combo20"_ctl},
-    {"Text34"_ctl, "Combo21"_ctl}, {"Text39"_ctl, "Combo22"_ctl},
+    {"Text32"_ctl, "Combo19"_ctl},
+    {"Text33"_ctl, "Combo20"_ctl},
+    {"Text34"_ctl, "Combo21"_ctl},
+    {"Text39"_ctl, "Combo22"_ctl},
 };
 inline constexpr Row supplyRow = {"Text29"_ctl, "Combo8"_ctl};
 
 // The rows whose count box enables the row's list once a mission is chosen:
 // trucks, armour, other vehicles, APCs, infantry rows 1 to 6, towed units.
 inline constexpr auto rowsWaitingForCount = [] {
-    std::array<Row, std::size(truckRows) + std::size(armourRows) + std::size(otherVehicleRows) +
-                        std::size(apcRows) + infantryRowsWaitingForCount + std::size(towedRows)>
+    std::array<Row, std::size(truckRows) + std::size(armourRows) + std::size(otherVehicleRows) + std::size(apcRows) +
+                        infantryRowsWaitingForCount + std::size(towedRows)>
         rows{};
     std::size_t n = 0;
     for (auto r : truckRows)

@@ -66,7 +66,8 @@ void Sheet::remember(std::optional<Control> typedInto)
     }
     for (Change& c : step.changes)
         c.after = valueOf(c.control, c.field);
-    std::erase_if(step.changes, [](const Change& c) { return c.before.text == c.after.text && c.before.flag == c.after.flag; });
+    std::erase_if(step.changes,
+                  [](const Change& c) { return c.before.text == c.after.text && c.before.flag == c.after.flag; });
     if (step.changes.empty())
         return;
 

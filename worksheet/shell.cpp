@@ -10,11 +10,7 @@ struct MissionFactor {
 };
 
 constexpr MissionFactor missionFactors[] = {
-    {"Recon", "1"},
-    {"Probe", "1"},
-    {"Advance To Contact", "2"},
-    {"Artillery Barrage", "3"},
-    {"Deliberate Attack", "3"},
+    {"Recon", "1"}, {"Probe", "1"}, {"Advance To Contact", "2"}, {"Artillery Barrage", "3"}, {"Deliberate Attack", "3"},
     {"Raid", "1"},
 };
 
