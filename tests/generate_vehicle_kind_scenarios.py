@@ -8,10 +8,11 @@ writes, and the summary tallies it must leave alone, are checked.
 
 The figures below are the catalogue as the worksheet's users know it, kept
 here apart from the program's own tables so that a wrong figure in either
-shows as a failing step. Run this script from anywhere and commit the .scn
-files it writes; CTest runs those, not this script.
+shows as a failing step. The build runs it with the folder to write the .scn
+files into; CTest runs those like the other scenario files.
 """
 
+import sys
 from pathlib import Path
 
 COUNT = 3
@@ -166,7 +167,8 @@ def scenario(section):
 
 
 def main():
-    out = Path(__file__).resolve().parent / "scenarios"
+    out = Path(sys.argv[1])
+    out.mkdir(parents=True, exist_ok=True)
     for section in SECTIONS:
         (out / section["file"]).write_text(scenario(section))
 
