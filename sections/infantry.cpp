@@ -85,10 +85,7 @@ void infantryPick(Sheet& sheet, int row)
 
 void infantryClear(Sheet& sheet, int)
 {
-    for (const InfantryRow& r : infantryRows)
-        sheet.blank(r.count);
-    for (const InfantryRow& r : infantryRows)
-        sheet.blank(r.list);
+    blankRows(sheet, infantryRows);
     for (const InfantryRow& r : infantryRows)
         sheet.setChecked(r.marching, false);
 

@@ -5,7 +5,7 @@
 #include "worksheet/rows.h"
 #include "worksheet/sheet.h"
 
-#include <span>
+#include <cstddef>
 
 namespace sections::summary {
 
@@ -28,7 +28,7 @@ namespace sections {
 
 // Sets every count box of the rows to " ", then every list; a count box
 // whose text changes runs its change rule, a list's text raises nothing.
-inline void blankRows(worksheet::Sheet& sheet, std::span<const worksheet::Row> rows)
+template <class Row, std::size_t N> void blankRows(worksheet::Sheet& sheet, const Row (&rows)[N])
 {
     for (const auto& row : rows)
         sheet.blank(row.count);

@@ -59,11 +59,10 @@ constexpr Control apcSupplyFigure = "Label15"_ctl;
 // nothing of its own left in them to take out or give back.
 constexpr Control carryingShares[] = {
     apcShares::cargoPounds, apcShares::squads, armourShares::squads,
-    "Label51"_ctl,      // infantry: pounds of cargo taken by riding infantry
-    "Label57"_ctl,      // infantry: squads of seats taken
-    infantrySeatsTaken, // infantry: the second total of seats taken
-    "Label181"_ctl,     // weapons: pounds of cargo taken
-    "Label113"_ctl,     // combat supplies: pounds of cargo taken beyond the combat load
+    "Label51"_ctl,  // infantry: pounds of cargo taken by riding infantry
+    "Label57"_ctl,  // infantry: squads of seats taken (Label6, their second total, is zeroed above)
+    "Label181"_ctl, // weapons: pounds of cargo taken
+    "Label113"_ctl, // combat supplies: pounds of cargo taken beyond the combat load
 };
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "app/printing.h"
 #include "app/program.h"
 #include "app/worksheet_window.h"
+#include "tools/gui_input.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -103,10 +104,7 @@ private:
         QTest::keyClicks(find<QLineEdit>("Text35"), "Hill 112");
         QTest::keyClicks(find<QLineEdit>("Text37"), "7");
         QTest::keyClicks(find<QLineEdit>("Text36"), "Bridge");
-        auto* mission = find<QComboBox>("Combo2");
-        mission->showPopup();
-        const QRect r = mission->view()->visualRect(mission->model()->index(5, 0));
-        QTest::mouseClick(mission->view()->viewport(), Qt::LeftButton, {}, r.center());
+        chooseFromPopup(find<QComboBox>("Combo2"), 5);
         QTest::keyClicks(find<QLineEdit>("Text10"), "2");
         QTest::keyClicks(find<QLineEdit>("Text23"), "3");
     }

@@ -3,6 +3,8 @@
 // summary panel (or, for the Trucks and the Weapons Clear, keeps its own
 // rule), and a refused pick leaves every tally as it was. The sessions are
 // drawn from a fixed seed, so every run tries the same ones.
+#include "seeded_random.h"
+
 #include "sections/routes.h"
 #include "worksheet/number.h"
 #include "worksheet/rows.h"
@@ -30,24 +32,6 @@ struct RecordingHost final : Host {
     void quit() override {}
 };
 
-// splitmix64: the same numbers on every platform and library.
-class Random {
-public:
-    explicit Random(std::uint64_t seed) : state_(seed) {}
-    std::uint64_t next()
-    {
-        std::uint64_t z = (state_ += 0x9e3779b97f4a7c15u);
-        z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9u;
-        z = (z ^ (z >> 27)) * 0x94d049bb133111ebu;
-        return z ^ (z >> 31);
-    }
-    std::size_t below(std::size_t n) { return static_cast<std::size_t>(next() % n); }
-    bool chance(int percent) { return below(100) < static_cast<std::size_t>(percent); }
-
-private:
-    std::uint64_t state_;
-};
-
 constexpr Control squads = "Label110"_ctl;
 constexpr Control cargo = "Label108"_ctl;
 constexpr Control towing = "Label40"_ctl;
@@ -57,7 +41,7 @@ constexpr Control summary[] = {squads, cargo, towing, suppliesNeeded, combatLoad
 constexpr Control refusalCounter = "Label49"_ctl;
 
 // Whole and half counts, now and then a negative one or none at all.
-std::string randomCount(Random& r)
+std::string randomCount(SeededRandom& r)
 {
     static constexpr std::string_view counts[] = {"0", "0.5", "1",  "1.5",  "2",  "2.5", "3", "4",
                                                   "5", "7",   "12", "-0.5", "-1", "",    " "};
@@ -124,7 +108,7 @@ public:
         return out;
     }
 
-    void chooseMission(Random& r)
+    void chooseMission(SeededRandom& r)
     {
         // Any mission but "None", so that the count boxes enable their lists.
         sheet.userPick("Combo2"_ctl, 1 + r.below(sheet.items("Combo2"_ctl).size() - 1));
@@ -132,7 +116,7 @@ public:
 
     // Types a count into the row and picks an item; true when the pick was
     // refused. A refused pick must leave every tally as it was.
-    bool fillRow(const Row& row, const std::string& count, std::size_t item, Random& r)
+    bool fillRow(const Row& row, const std::string& count, std::size_t item, SeededRandom& r)
     {
         sheet.userEdit(row.count, count);
         // A box that already held the count raised no change; a blank more
@@ -203,7 +187,7 @@ private:
 };
 
 // Random picks in the section's rows; returns how many were refused.
-int pickInSection(Worksheet& w, const Section& s, Random& r, std::size_t picks)
+int pickInSection(Worksheet& w, const Section& s, SeededRandom& r, std::size_t picks)
 {
     int refused = 0;
     for (std::size_t i = 0; i < picks; ++i) {
@@ -216,7 +200,7 @@ int pickInSection(Worksheet& w, const Section& s, Random& r, std::size_t picks)
 
 // The vehicles that give the later rows something to use up: a few trucks
 // (none for the Trucks section itself), armour and other vehicles.
-void vehiclesBefore(Worksheet& w, const Section& tested, Random& r)
+void vehiclesBefore(Worksheet& w, const Section& tested, SeededRandom& r)
 {
     for (const Section* s : {&trucks, &armour, &otherVehicles})
         if (s != &tested)
@@ -245,7 +229,7 @@ class ClearTakesBack : public ::testing::TestWithParam<const Section*> {};
 TEST_P(ClearTakesBack, ExactlyWhatTheSectionsAcceptedPicksAdded)
 {
     const Section& s = *GetParam();
-    Random r(seedFor(s));
+    SeededRandom r(seedFor(s));
     int refused = 0;
     for (int session = 0; session < sessions; ++session) {
         Worksheet w;
@@ -281,7 +265,7 @@ INSTANTIATE_TEST_SUITE_P(Sections, ClearTakesBack, ::testing::Values(&apcs, &arm
 // other Clear finds capacity of its own left in the zeroed tallies.
 TEST(TrucksClear, ZeroesTheCarryingTalliesAndTakesOutTheTrucksAndTheApcs)
 {
-    Random r(seedFor(trucks));
+    SeededRandom r(seedFor(trucks));
     for (int session = 0; session < sessions; ++session) {
         Worksheet w;
         w.chooseMission(r);
@@ -327,7 +311,7 @@ TEST(TrucksClear, ZeroesTheCarryingTalliesAndTakesOutTheTrucksAndTheApcs)
 // afresh from the cargo left.
 TEST(WeaponsClear, GivesBackTheCargoAndRecountsTheSquads)
 {
-    Random r(seedFor(weapons));
+    SeededRandom r(seedFor(weapons));
     int refused = 0;
     for (int session = 0; session < sessions; ++session) {
         Worksheet w;
@@ -354,7 +338,7 @@ TEST(WeaponsClear, GivesBackTheCargoAndRecountsTheSquads)
 // is as it was before it (fillRow checks that at each refusal).
 TEST(RefusedPick, LeavesEveryTallyAsItWas)
 {
-    Random r(seed);
+    SeededRandom r(seed);
     int refused = 0;
     for (int session = 0; session < sessions; ++session) {
         Worksheet w;

@@ -7,6 +7,8 @@
 // expected in the scenario, as are the summary panel's tallies and the text
 // and state of a few controls every 25 steps. The same seed gives the same
 // steps, and the scenario of fewer steps is the start of the one with more.
+#include "seeded_random.h"
+
 #include "sections/routes.h"
 #include "worksheet/sheet.h"
 
@@ -22,22 +24,6 @@ using namespace worksheet;
 using namespace worksheet::literals;
 
 namespace {
-
-class Random {
-public:
-    explicit Random(std::uint64_t seed) : state_(seed) {}
-    std::uint64_t next()
-    {
-        std::uint64_t z = (state_ += 0x9e3779b97f4a7c15u);
-        z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9u;
-        z = (z ^ (z >> 27)) * 0x94d049bb133111ebu;
-        return z ^ (z >> 31);
-    }
-    std::size_t below(std::size_t n) { return static_cast<std::size_t>(next() % n); }
-
-private:
-    std::uint64_t state_;
-};
 
 struct Messages final : Host {
     std::vector<std::pair<std::string, std::string>> shown;
@@ -193,7 +179,7 @@ private:
         emit("paste " + std::string(declOf(c).name) + ' ' + quoted(text), [&] { sheet_.userEdit(c, text); });
     }
 
-    Random random_;
+    SeededRandom random_;
     std::size_t emitted_ = 0;
     Messages messages_;
     Sheet sheet_;

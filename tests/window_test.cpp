@@ -3,6 +3,7 @@
 // stray mouse wheel cannot change.
 #include "app/reading_order.h"
 #include "app/worksheet_window.h"
+#include "tools/gui_input.h"
 #include "worksheet/rows.h"
 
 #include <QAbstractItemView>
@@ -24,13 +25,7 @@ private:
 
     template <class W> W* find(const char* name) { return window->findChild<W*>(QString::fromLatin1(name)); }
 
-    void pick(const char* list, int item)
-    {
-        auto* combo = find<QComboBox>(list);
-        combo->showPopup();
-        const QRect r = combo->view()->visualRect(combo->model()->index(item, 0));
-        QTest::mouseClick(combo->view()->viewport(), Qt::LeftButton, {}, r.center());
-    }
+    void pick(const char* list, int item) { chooseFromPopup(find<QComboBox>(list), item); }
 
 private slots:
     void init()

@@ -1,5 +1,7 @@
 #include "gui_backend.h"
 
+#include "gui_input.h"
+
 #include "app/worksheet_window.h"
 
 #include <QAbstractItemView>
@@ -113,15 +115,7 @@ void GuiBackend::erase(Control c)
 
 void GuiBackend::pick(Control c, std::size_t item)
 {
-    auto* combo = static_cast<QComboBox*>(window_->widget(c));
-    combo->showPopup();
-    QAbstractItemView* view = combo->view();
-    const QModelIndex index = combo->model()->index(static_cast<int>(item), 0);
-    view->scrollTo(index);
-    // An item wider than the pop-up reaches past its right edge: click on
-    // the part that shows.
-    const QRect rect = view->visualRect(index).intersected(view->viewport()->rect());
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, rect.center());
+    chooseFromPopup(static_cast<QComboBox*>(window_->widget(c)), static_cast<int>(item));
 }
 
 void GuiBackend::press(Control c)
