@@ -35,8 +35,8 @@ static_assert(kindNamed(calculationFactors, "Raid").factor == 0);
 struct ApcFigures {
     std::string_view name;
     int pounds;      // into Label15
-    int supplyLoads; // into Label64
-    int squads;      // into Label41, and times the factor into Label27
+    int supplyLoads; // summed into Label31
+    int squads;      // times the factor into Label27
 };
 constexpr ApcFigures apcFigures[] = {
     {"OT-810 APC", 2500, 1, 4},  {"EE-11 Urutu APC", 2500, 1, 4}, {"AMX-VCI APC", 2500, 1, 4},
@@ -44,11 +44,6 @@ constexpr ApcFigures apcFigures[] = {
 };
 
 constexpr Control apcPounds = "Label15"_ctl;
-// The armour rows' squads, to which the calculation adds the APCs'.
-constexpr Control squadsOnArmour = "Label41"_ctl;
-// The supplies row's visible heading "Combat Supplies", which the
-// calculation turns into a number.
-constexpr Control apcSupplyLoads = "Label64"_ctl;
 constexpr Control apcSquadsTimesFactor = "Label27"_ctl;
 // Cells of the hidden grid that take the totals over.
 constexpr Control combatLoadCell = "Label31"_ctl;
@@ -81,18 +76,22 @@ void supplyCalculationClick(Sheet& sheet, int)
     // The calculation runs once while the program runs.
     sheet.setEnabled(calculationButton, false);
 
+    // The APCs' supply loads are summed here rather than in a caption: the
+    // heading "Combat Supplies" beside the button stays a heading, and the
+    // armour's squads share stays the armour's alone, so that the Armour
+    // Clear takes out only what armour added.
     const int factor = kindNamed(calculationFactors, mission).factor;
+    double supplyLoads = 0;
     for (const Row& r : apcRows) {
         const ApcFigures* apc = findKind(apcFigures, sheet.text(r.list));
         if (!apc)
             continue;
         const double count = sheet.number(r.count);
         sheet.add(apcPounds, count * apc->pounds);
-        sheet.add(squadsOnArmour, count * apc->squads);
-        sheet.add(apcSupplyLoads, count * apc->supplyLoads);
+        supplyLoads += count * apc->supplyLoads;
         sheet.add(apcSquadsTimesFactor, count * apc->squads * factor);
     }
-    sheet.add(combatLoadCell, sheet.number(apcSupplyLoads));
+    sheet.add(combatLoadCell, supplyLoads);
     sheet.add(armourCell, sheet.number(apcPounds));
     // The APCs' cargo cell Label47 is left alone: it holds the pounds the APC
     // picks added to the cargo left, which the APC Clear takes back out.

@@ -74,9 +74,10 @@ void infantryPick(Sheet& sheet, int row)
     sheet.add(squadsTakenTotal, squads);
     sheet.add(squadsTaken, squads);
 
-    // At least one squad of seats must be left after any pick, marching or
-    // not; the cargo left may go below zero without a word.
-    if (sheet.number(summary::squads) < 1) {
+    // A pick that takes seats must fit in the seats left; an exact fit is
+    // fine. Marching troops and kinds without seats never need transport.
+    // The cargo left may go below zero without a word.
+    if (squads > 0 && sheet.number(summary::squads) < 0) {
         refusePick(sheet, beforePick, notEnoughTransport);
         sheet.setText(r.count, "");
         sheet.setText(r.list, "");

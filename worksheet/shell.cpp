@@ -32,6 +32,12 @@ void missionTypeClick(Sheet& sheet, int)
     for (const auto& [mission, factor] : missionFactors)
         if (sheet.text(missionType) == mission) {
             sheet.setText(missionFactor, factor);
+            // A count typed before the mission was refused its list; with a
+            // mission chosen it gets it, as if typed now. A Clear's " " is no
+            // count.
+            for (const Row& row : rowsWaitingForCount)
+                if (const std::string& count = sheet.text(row.count); !count.empty() && count != " ")
+                    sheet.setEnabled(row.list, true);
             return;
         }
 }
