@@ -1,7 +1,7 @@
 #include "reading_order.h"
 
+#include "sections/sections.h"
 #include "worksheet/number.h"
-#include "worksheet/rows.h"
 
 #include <span>
 
@@ -9,6 +9,11 @@ using namespace worksheet;
 using namespace worksheet::literals;
 
 namespace {
+
+QLatin1String latin1(std::string_view s)
+{
+    return QLatin1String(s.data(), static_cast<qsizetype>(s.size()));
+}
 
 struct Named {
     Control control;
@@ -27,30 +32,12 @@ constexpr Named closing[] = {
     {"Combo8"_ctl, "Combat supplies, type"},
     {"Command6"_ctl, "Combat supplies, clear and work out the APC supplies"},
 };
-constexpr Named summary[] = {
-    {"Label110"_ctl, "You can carry, squads"},
-    {"Label108"_ctl, "Or, pounds of cargo"},
-    {"Label40"_ctl, "You can tow, weapons from the towed section"},
-    {"Label75"_ctl, "You will need, combat supplies for the mission"},
-    {"Label121"_ctl, "Of those, supplies carried as the combat load"},
-};
-
-struct Section {
-    const char* name;
-    std::span<const Row> rows;
-    Control clear;
-};
-
-constexpr Section vehicleSections[] = {
-    {"Trucks", truckRows, "Command11"_ctl},
-    {"Armour", armourRows, "Command19"_ctl},
-    {"Vehicles", otherVehicleRows, "Command5"_ctl},
-    {"APCs", apcRows, "Command7"_ctl},
-};
-constexpr Control infantryClear = "Command2"_ctl;
-constexpr Section troopSections[] = {
-    {"Weapons", weaponRows, "Command8"_ctl},
-    {"Towed units", towedRows, "Command16"_ctl},
+constexpr Named summaryNames[] = {
+    {sections::summary::squads, "You can carry, squads"},
+    {sections::summary::cargoPounds, "Or, pounds of cargo"},
+    {sections::summary::towing, "You can tow, weapons from the towed section"},
+    {sections::summary::suppliesNeeded, "You will need, combat supplies for the mission"},
+    {sections::summary::combatLoad, "Of those, supplies carried as the combat load"},
 };
 
 struct Capacity {
@@ -59,38 +46,30 @@ struct Capacity {
     const char* many;
 };
 constexpr Capacity capacities[] = {
-    {"Label110"_ctl, "squad", "squads"},
-    {"Label108"_ctl, "pound", "pounds"},
-    {"Label40"_ctl, "towing place", "towing places"},
+    {sections::summary::squads, "squad", "squads"},
+    {sections::summary::cargoPounds, "pound", "pounds"},
+    {sections::summary::towing, "towing place", "towing places"},
 };
 
 template <class Visit> void forEachNamed(Visit&& visit)
 {
-    auto row = [&](const char* section, std::size_t i, const char* part, Control c) {
-        visit(c, QStringLiteral("%1, row %2, %3").arg(QLatin1String(section)).arg(i + 1).arg(QLatin1String(part)));
+    auto row = [&](std::string_view section, std::size_t i, const char* part, Control c) {
+        visit(c, QStringLiteral("%1, row %2, %3").arg(latin1(section)).arg(i + 1).arg(QLatin1String(part)));
     };
-    auto clear = [&](const char* section, Control c) {
-        visit(c, QStringLiteral("%1, clear").arg(QLatin1String(section)));
+    auto clear = [&](std::string_view section, Control c) {
+        visit(c, QStringLiteral("%1, clear").arg(latin1(section)));
     };
     for (const Named& n : header)
         visit(n.control, QLatin1String(n.name));
-    auto section = [&](const Section& s) {
+    for (const sections::Section& s : sections::sectionTable) {
         for (std::size_t i = 0; i < s.rows.size(); ++i) {
+            if (s.rows[i].marching)
+                row(s.name, i, "marching", *s.rows[i].marching);
             row(s.name, i, "count", s.rows[i].count);
             row(s.name, i, "type", s.rows[i].list);
         }
         clear(s.name, s.clear);
-    };
-    for (const Section& s : vehicleSections)
-        section(s);
-    for (std::size_t i = 0; i < std::size(infantryRows); ++i) {
-        row("Infantry", i, "marching", infantryRows[i].marching);
-        row("Infantry", i, "count", infantryRows[i].count);
-        row("Infantry", i, "type", infantryRows[i].list);
     }
-    clear("Infantry", infantryClear);
-    for (const Section& s : troopSections)
-        section(s);
     for (const Named& n : closing)
         visit(n.control, QLatin1String(n.name));
 }
@@ -102,7 +81,7 @@ const QString& accessibleNameOf(Control c)
     static const auto names = [] {
         std::vector<QString> all(controlCount);
         forEachNamed([&](Control named, const QString& name) { all[named.index] = name; });
-        for (const Named& n : summary)
+        for (const Named& n : summaryNames)
             all[n.control.index] = QLatin1String(n.name);
         return all;
     }();

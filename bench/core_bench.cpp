@@ -1,7 +1,7 @@
 // Microbenchmarks of the headless core: the number rule, and a pick and a
 // Clear through the dispatcher with the worksheet's own routes.
 #include "sections/routes.h"
-#include "sections/summary.h"
+#include "sections/tallies.h"
 #include "worksheet/number.h"
 #include "worksheet/shell.h"
 

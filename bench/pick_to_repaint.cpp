@@ -5,7 +5,7 @@
 // summary's cargo tally and flushed the window. Prints the median, the 99th
 // percentile and the slowest pick.
 #include "app/worksheet_window.h"
-#include "sections/summary.h"
+#include "sections/tallies.h"
 #include "worksheet/shell.h"
 
 #include <QAbstractItemView>

@@ -58,8 +58,8 @@ constexpr auto allRows = [] {
           std::span<const Row>(otherVehicleRows), std::span<const Row>(weaponRows), std::span<const Row>(towedRows)})
         for (const Row& r : section)
             rows[n++] = r;
-    for (const InfantryRow& r : infantryRows)
-        rows[n++] = {r.count, r.list};
+    for (const Row& r : infantryRows)
+        rows[n++] = r;
     rows[n++] = supplyRow;
     return rows;
 }();

@@ -1,6 +1,7 @@
 #include "air_support.h"
 
 #include "catalogue.h"
+#include "tallies.h"
 #include "worksheet/rows.h"
 #include "worksheet/shell.h"
 
@@ -43,13 +44,6 @@ constexpr ApcFigures apcFigures[] = {
     {"Saracen APC", 2500, 1, 3}, {"BTR-152 APC", 5000, 2, 3},     {"AMX-VCG Engineer Vehicle", 2500, 1, 4},
 };
 
-constexpr Control apcPounds = "Label15"_ctl;
-constexpr Control apcSquadsTimesFactor = "Label27"_ctl;
-// Cells of the hidden grid that take the totals over.
-constexpr Control combatLoadCell = "Label31"_ctl;
-constexpr Control armourCell = "Label29"_ctl;
-constexpr Control squadsTimesFactorTotal = "Label90"_ctl;
-
 } // namespace
 
 void closeAirSupportClick(Sheet& sheet, int)
@@ -87,15 +81,15 @@ void supplyCalculationClick(Sheet& sheet, int)
         if (!apc)
             continue;
         const double count = sheet.number(r.count);
-        sheet.add(apcPounds, count * apc->pounds);
+        sheet.add(grid::apcPounds, count * apc->pounds);
         supplyLoads += count * apc->supplyLoads;
-        sheet.add(apcSquadsTimesFactor, count * apc->squads * factor);
+        sheet.add(grid::apcSquadsTimesFactor, count * apc->squads * factor);
     }
-    sheet.add(combatLoadCell, supplyLoads);
-    sheet.add(armourCell, sheet.number(apcPounds));
+    sheet.add(grid::apcSupplyLoadsTotal, supplyLoads);
+    sheet.add(grid::apcPoundsTotal, sheet.number(grid::apcPounds));
     // The APCs' cargo cell Label47 is left alone: it holds the pounds the APC
     // picks added to the cargo left, which the APC Clear takes back out.
-    sheet.add(squadsTimesFactorTotal, sheet.number(apcSquadsTimesFactor));
+    sheet.add(grid::apcSquadsTimesFactorTotal, sheet.number(grid::apcSquadsTimesFactor));
 }
 
 } // namespace sections

@@ -2,7 +2,7 @@
 // cargo in pounds (weapons and combat supplies).
 #pragma once
 
-#include "summary.h"
+#include "tallies.h"
 #include "worksheet/sheet.h"
 
 #include <cmath>

@@ -1,19 +1,25 @@
 // Finding a kind in a section's catalogue by the text its list shows. A
-// catalogue is a constexpr array of structs whose member `name` is the kind's
-// exact list text and whose figures default to 0.
+// catalogue is a constexpr array (or span) of structs whose member `name` is
+// the kind's exact list text and whose figures default to 0.
 #pragma once
 
 #include <cstddef>
+#include <iterator>
 #include <string_view>
+#include <type_traits>
+#include <utility>
 
 namespace sections {
 
 // The entry whose name is exactly the list's text (case and blanks count),
 // or null when the text names no kind: "None", "none", an empty or a typed
 // text.
-template <class Kind, std::size_t N> constexpr const Kind* findKind(const Kind (&catalogue)[N], std::string_view text)
+template <class Catalogue> using KindOf = std::remove_cvref_t<decltype(*std::begin(std::declval<Catalogue&>()))>;
+
+template <class Catalogue>
+constexpr const KindOf<Catalogue>* findKind(const Catalogue& catalogue, std::string_view text)
 {
-    for (const Kind& kind : catalogue)
+    for (const auto& kind : catalogue)
         if (kind.name == text)
             return &kind;
     return nullptr;
@@ -21,18 +27,18 @@ template <class Kind, std::size_t N> constexpr const Kind* findKind(const Kind (
 
 // The same, with every figure 0 for a text that names no kind: such a pick
 // adds nothing but still rewrites its tallies and runs its test.
-template <class Kind, std::size_t N> constexpr Kind kindNamed(const Kind (&catalogue)[N], std::string_view text)
+template <class Catalogue> constexpr auto kindNamed(const Catalogue& catalogue, std::string_view text)
 {
-    const Kind* kind = findKind(catalogue, text);
-    return kind ? *kind : Kind{};
+    const auto* kind = findKind(catalogue, text);
+    return kind ? *kind : KindOf<Catalogue>{};
 }
 
 // A name listed twice would hide the second entry's figures.
-template <class Kind, std::size_t N> constexpr bool namesAreUnique(const Kind (&catalogue)[N])
+template <class Catalogue> constexpr bool namesAreUnique(const Catalogue& catalogue)
 {
-    for (std::size_t i = 0; i < N; ++i)
-        for (std::size_t j = i + 1; j < N; ++j)
-            if (catalogue[i].name == catalogue[j].name)
+    for (auto i = std::begin(catalogue); i != std::end(catalogue); ++i)
+        for (auto j = std::next(i); j != std::end(catalogue); ++j)
+            if (i->name == j->name)
                 return false;
     return true;
 }

@@ -2,7 +2,7 @@
 
 #include "cargo.h"
 #include "refusal.h"
-#include "summary.h"
+#include "tallies.h"
 #include "worksheet/rows.h"
 
 namespace sections {
@@ -19,18 +19,18 @@ void suppliesPick(worksheet::Sheet& sheet, int)
     const worksheet::Sheet::Mark beforePick = sheet.mark();
 
     const double weight = count * poundsPerSupply;
-    sheet.add(suppliesWeight, weight);
+    sheet.add(supplyShares::weight, weight);
     // What the troops carry as their combat load rides with them; the rest
     // is cargo. A combat load heavier than the supplies gives cargo back.
     const double carriedByTroops = sheet.number(summary::combatLoad) * poundsPerSupply;
     const double cargo = weight - carriedByTroops;
-    sheet.add(suppliesCargo, cargo);
+    sheet.add(supplyShares::cargoTaken, cargo);
     sheet.add(summary::cargoPounds, -cargo);
     recountSquads(sheet);
 
     if (sheet.number(summary::cargoPounds) < 0) {
         refusePick(sheet, beforePick, notEnoughTransport);
-        sheet.add(refusedSupplyPicks, 1);
+        sheet.add(supplyShares::refusedPicks, 1);
     }
 }
 

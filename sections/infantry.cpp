@@ -1,8 +1,10 @@
 #include "infantry.h"
 
+#include "blank_rows.h"
 #include "catalogue.h"
 #include "refusal.h"
-#include "summary.h"
+#include "sections.h"
+#include "tallies.h"
 #include "worksheet/rows.h"
 #include "worksheet/shell.h"
 
@@ -13,6 +15,7 @@ namespace sections {
 namespace {
 
 using namespace worksheet;
+namespace share = infantryShares;
 
 struct InfantryKind {
     std::string_view name;
@@ -38,41 +41,33 @@ constexpr InfantryKind infantryKinds[] = {
 static_assert(kindNamed(infantryKinds, "Pioneer Section").cargoPounds == 1250);
 static_assert(kindNamed(infantryKinds, "Mechanic Section").halfSquads == 0);
 
-// The section's shares, so that its Clear can take them back out.
-constexpr Control supplyShare = "Label42"_ctl;
-constexpr Control loadShare = "Label43"_ctl;
-constexpr Control cargoTaken = "Label51"_ctl;
-constexpr Control squadsTaken = "Label57"_ctl;
-// A second running total of the seats taken; nothing reads it.
-constexpr Control squadsTakenTotal = "Label6"_ctl;
-
 } // namespace
 
 void infantryPick(Sheet& sheet, int row)
 {
-    const InfantryRow& r = infantryRows[static_cast<std::size_t>(row)];
+    const Row& r = infantryRows[static_cast<std::size_t>(row)];
     const InfantryKind kind = kindNamed(infantryKinds, sheet.text(r.list));
     const double count = sheet.number(r.count);
-    const bool marching = sheet.checked(r.marching);
+    const bool marching = sheet.checked(*r.marching);
     const Sheet::Mark beforePick = sheet.mark();
 
     const double supplies = kind.supplyLoad * count * sheet.number(missionFactor);
     sheet.add(summary::suppliesNeeded, supplies);
-    sheet.add(supplyShare, supplies);
+    sheet.add(share::suppliesNeeded, supplies);
 
     const double load = count * kind.supplyLoad;
     sheet.add(summary::combatLoad, load);
-    sheet.add(loadShare, load);
+    sheet.add(share::combatLoad, load);
 
     // Marching troops walk: they take neither cargo nor seats.
     const double cargo = marching ? 0 : count * kind.cargoPounds;
     sheet.add(summary::cargoPounds, -cargo);
-    sheet.add(cargoTaken, cargo);
+    sheet.add(share::cargoTaken, cargo);
 
     const double squads = marching ? 0 : count * (kind.halfSquads / 2.0);
     sheet.add(summary::squads, -squads);
-    sheet.add(squadsTakenTotal, squads);
-    sheet.add(squadsTaken, squads);
+    sheet.add(share::squadsTakenTotal, squads);
+    sheet.add(share::squadsTaken, squads);
 
     // A pick that takes seats must fit in the seats left; an exact fit is
     // fine. Marching troops and kinds without seats never need transport.
@@ -87,16 +82,14 @@ void infantryPick(Sheet& sheet, int row)
 void infantryClear(Sheet& sheet, int)
 {
     blankRows(sheet, infantryRows);
-    for (const InfantryRow& r : infantryRows)
-        sheet.setChecked(r.marching, false);
+    for (const Row& r : infantryRows)
+        sheet.setChecked(*r.marching, false);
 
-    sheet.giveBack(summary::squads, squadsTaken);
-    sheet.giveBack(summary::cargoPounds, cargoTaken);
-    sheet.takeOut(summary::suppliesNeeded, supplyShare);
-    sheet.takeOut(summary::combatLoad, loadShare);
+    takeBack(sheet, sharesOfInfantry);
 
-    for (Control share : {cargoTaken, supplyShare, loadShare, squadsTaken, squadsTakenTotal})
-        sheet.setText(share, "0");
+    for (Control tally :
+         {share::cargoTaken, share::suppliesNeeded, share::combatLoad, share::squadsTaken, share::squadsTakenTotal})
+        sheet.setText(tally, "0");
 }
 
 } // namespace sections

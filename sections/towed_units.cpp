@@ -1,8 +1,10 @@
 #include "towed_units.h"
 
+#include "blank_rows.h"
 #include "catalogue.h"
 #include "refusal.h"
-#include "summary.h"
+#include "sections.h"
+#include "tallies.h"
 #include "worksheet/rows.h"
 #include "worksheet/shell.h"
 
@@ -32,11 +34,7 @@ constexpr TowedKind towedKinds[] = {
 };
 static_assert(kindNamed(towedKinds, "None").towingPlaces == 0);
 
-constexpr Control loadShare = "Label171"_ctl;
-constexpr Control supplyShare = "Label170"_ctl;
-constexpr Control placesTaken = "Label13"_ctl;
-// A second running count of the towed units; the truck rows add to it too.
-constexpr Control towedTotal = "Label33"_ctl;
+namespace share = towedShares;
 
 // What a refused row's count box shows afterwards.
 constexpr std::string_view refusedCount[] = {" ", "0", "0", "0"};
@@ -53,16 +51,16 @@ void towedPick(Sheet& sheet, int row)
     const Sheet::Mark beforePick = sheet.mark();
 
     const double load = count * kind.supplyLoad;
-    sheet.add(loadShare, load);
+    sheet.add(share::combatLoad, load);
     sheet.add(summary::combatLoad, load);
 
     const double supplies = load * sheet.number(missionFactor);
-    sheet.add(supplyShare, supplies);
+    sheet.add(share::suppliesNeeded, supplies);
     sheet.add(summary::suppliesNeeded, supplies);
 
     const double places = count * kind.towingPlaces;
-    sheet.add(placesTaken, places);
-    sheet.add(towedTotal, places);
+    sheet.add(share::towingTaken, places);
+    sheet.add(grid::towedUnits, places);
     sheet.add(summary::towing, -places);
 
     // Using up the last towing place is fine.
@@ -74,16 +72,11 @@ void towedPick(Sheet& sheet, int row)
 
 void towedClear(Sheet& sheet, int)
 {
-    for (const Row& r : towedRows)
-        sheet.blank(r.count);
-    for (const Row& r : towedRows)
-        sheet.blank(r.list);
-    sheet.giveBack(summary::towing, placesTaken);
-    sheet.takeOut(summary::suppliesNeeded, supplyShare);
-    sheet.takeOut(summary::combatLoad, loadShare);
-    sheet.takeOut(towedTotal, placesTaken);
-    for (Control share : {supplyShare, loadShare, placesTaken})
-        sheet.setText(share, "0");
+    blankRows(sheet, towedRows);
+    takeBack(sheet, sharesOfTowedUnits);
+    sheet.takeOut(grid::towedUnits, share::towingTaken);
+    for (Control tally : {share::suppliesNeeded, share::combatLoad, share::towingTaken})
+        sheet.setText(tally, "0");
 }
 
 } // namespace sections

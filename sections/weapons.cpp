@@ -1,10 +1,11 @@
 #include "weapons.h"
 
+#include "blank_rows.h"
 #include "cargo.h"
 #include "catalogue.h"
-#include "combat_supplies.h"
 #include "refusal.h"
-#include "summary.h"
+#include "sections.h"
+#include "tallies.h"
 #include "worksheet/rows.h"
 #include "worksheet/shell.h"
 
@@ -42,9 +43,7 @@ constexpr WeaponKind weaponKinds[] = {
 static_assert(kindNamed(weaponKinds, "OFB  E-1 2 Inch Mortar").supplyLoad == 3);
 static_assert(kindNamed(weaponKinds, "OFB E-1 2 Inch Mortar").cargoPounds == 0);
 
-constexpr Control loadShare = "Label65"_ctl;
-constexpr Control supplyShare = "Label9"_ctl;
-constexpr Control cargoTaken = "Label181"_ctl;
+namespace share = weaponShares;
 
 // The rows the Clear blanks, in its order: the combat supplies row stands
 // between the sixth weapon row and the bottom three, taken bottom up.
@@ -64,20 +63,20 @@ void weaponPick(Sheet& sheet, int row)
 
     const double load = count * kind.supplyLoad;
     sheet.add(summary::combatLoad, load);
-    sheet.add(loadShare, load);
+    sheet.add(share::combatLoad, load);
 
     const double supplies = count * (kind.supplyLoad * sheet.number(missionFactor));
     sheet.add(summary::suppliesNeeded, supplies);
-    sheet.add(supplyShare, supplies);
+    sheet.add(share::suppliesNeeded, supplies);
 
     const double cargo = count * kind.cargoPounds;
     sheet.add(summary::cargoPounds, -cargo);
-    sheet.add(cargoTaken, cargo);
+    sheet.add(share::cargoTaken, cargo);
     recountSquads(sheet);
 
     if (sheet.number(summary::cargoPounds) < 0) {
         refusePick(sheet, beforePick, notEnoughTransport);
-        sheet.setText(refusedSupplyPicks, "0");
+        sheet.setText(supplyShares::refusedPicks, "0");
         sheet.setText(r.count, "0");
         sheet.setText(r.list, "");
     }
@@ -85,17 +84,13 @@ void weaponPick(Sheet& sheet, int row)
 
 void weaponsClear(Sheet& sheet, int)
 {
-    sheet.giveBack(summary::cargoPounds, cargoTaken);
-    for (const Row& r : clearedRows)
-        sheet.blank(r.count);
-    for (const Row& r : clearedRows)
-        sheet.blank(r.list);
-    sheet.takeOut(summary::combatLoad, loadShare);
-    sheet.takeOut(summary::suppliesNeeded, supplyShare);
-    sheet.giveBack(summary::cargoPounds, suppliesCargo);
-    for (Control share : {supplyShare, loadShare, cargoTaken, suppliesCargo, suppliesWeight})
-        sheet.setText(share, "0");
-    sheet.blank(refusedSupplyPicks);
+    blankRows(sheet, clearedRows);
+    takeBack(sheet, sharesOfWeapons);
+    sheet.giveBack(summary::cargoPounds, supplyShares::cargoTaken);
+    for (Control tally :
+         {share::suppliesNeeded, share::combatLoad, share::cargoTaken, supplyShares::cargoTaken, supplyShares::weight})
+        sheet.setText(tally, "0");
+    sheet.blank(supplyShares::refusedPicks);
     recountSquads(sheet);
 }
 

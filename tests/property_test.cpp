@@ -48,14 +48,6 @@ std::string randomCount(SeededRandom& r)
     return std::string(counts[r.below(std::size(counts))]);
 }
 
-std::vector<Row> rowsOf(std::span<const InfantryRow> rows)
-{
-    std::vector<Row> out;
-    for (const InfantryRow& r : rows)
-        out.push_back({r.count, r.list});
-    return out;
-}
-
 struct Section {
     const char* name;
     std::vector<Row> rows;
@@ -67,7 +59,7 @@ const Section apcs{"APCs", {std::begin(apcRows), std::end(apcRows)}, "Command7"_
 const Section armour{"Armour", {std::begin(armourRows), std::end(armourRows)}, "Command19"_ctl};
 const Section otherVehicles{
     "Other vehicles", {std::begin(otherVehicleRows), std::end(otherVehicleRows)}, "Command5"_ctl};
-const Section infantry{"Infantry", rowsOf(infantryRows), "Command2"_ctl};
+const Section infantry{"Infantry", {std::begin(infantryRows), std::end(infantryRows)}, "Command2"_ctl};
 // The Weapons Clear also clears the combat supplies row.
 const Section weapons{"Weapons",
                       [] {
@@ -123,9 +115,8 @@ public:
         // reads the same and enables the list.
         if (!sheet.enabled(row.list))
             sheet.userEdit(row.count, count + " ");
-        for (const InfantryRow& i : infantryRows)
-            if (i.count == row.count && r.chance(30))
-                sheet.userTick(i.marching);
+        if (row.marching && r.chance(30))
+            sheet.userTick(*row.marching);
         EXPECT_TRUE(sheet.enabled(row.list)) << declOf(row.list).name;
 
         const std::string typed = sheet.text(row.count);

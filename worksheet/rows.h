@@ -5,6 +5,7 @@
 #include "form.h"
 
 #include <array>
+#include <optional>
 #include <span>
 
 namespace worksheet {
@@ -14,12 +15,7 @@ using namespace literals;
 struct Row {
     Control count;
     Control list;
-};
-
-struct InfantryRow {
-    Control marching;
-    Control count;
-    Control list;
+    std::optional<Control> marching = {}; // infantry rows only
 };
 
 inline constexpr Row truckRows[] = {
@@ -42,12 +38,12 @@ inline constexpr Row otherVehicleRows[] = {
     {"Text19"_ctl, "Combo29"_ctl},
     {"Text50"_ctl, "Combo43"_ctl},
 };
-inline constexpr InfantryRow infantryRows[] = {
-    {"Check1"_ctl, "Text4"_ctl, "Combo1"_ctl},   {"Check6"_ctl, "Text5"_ctl, "Combo3"_ctl},
-    {"Check11"_ctl, "Text6"_ctl, "Combo4"_ctl},  {"Check12"_ctl, "Text7"_ctl, "Combo5"_ctl},
-    {"Check13"_ctl, "Text8"_ctl, "Combo6"_ctl},  {"Check14"_ctl, "Text9"_ctl, "Combo7"_ctl},
-    {"Check4"_ctl, "Text11"_ctl, "Combo11"_ctl}, {"Check3"_ctl, "Text3"_ctl, "Combo10"_ctl},
-    {"Check2"_ctl, "Text2"_ctl, "Combo9"_ctl},
+inline constexpr Row infantryRows[] = {
+    {"Text4"_ctl, "Combo1"_ctl, "Check1"_ctl},   {"Text5"_ctl, "Combo3"_ctl, "Check6"_ctl},
+    {"Text6"_ctl, "Combo4"_ctl, "Check11"_ctl},  {"Text7"_ctl, "Combo5"_ctl, "Check12"_ctl},
+    {"Text8"_ctl, "Combo6"_ctl, "Check13"_ctl},  {"Text9"_ctl, "Combo7"_ctl, "Check14"_ctl},
+    {"Text11"_ctl, "Combo11"_ctl, "Check4"_ctl}, {"Text3"_ctl, "Combo10"_ctl, "Check3"_ctl},
+    {"Text2"_ctl, "Combo9"_ctl, "Check2"_ctl},
 };
 // Infantry rows 1 to 6 wait for a count; rows 7 to 9 can be picked at once.
 inline constexpr std::size_t infantryRowsWaitingForCount = 6;

@@ -1,0 +1,111 @@
+// The worksheet's sections, described once: their rows, their Clear button,
+// the routines that their rows' picks and their Clear run, and their shares
+// of the summary tallies. The route table, the window's reading order, the
+// tests and the fuzz target all read this table.
+#pragma once
+
+#include "infantry.h"
+#include "tallies.h"
+#include "towed_units.h"
+#include "vehicles.h"
+#include "weapons.h"
+
+#include "worksheet/rows.h"
+#include "worksheet/sheet.h"
+
+#include <span>
+#include <string_view>
+
+namespace sections {
+
+// A section's running share of a summary tally. A share that is `taken`
+// counts against the tally (seats and cargo used up): the section's Clear
+// gives it back rather than taking it out.
+struct Share {
+    Control tally;
+    Control share;
+    bool taken = false;
+};
+
+struct Section {
+    std::string_view name;
+    std::span<const worksheet::Row> rows;
+    Control clear;
+    worksheet::Handler pick;
+    worksheet::Handler clearSection;
+    std::span<const Share> shares;
+    // Rows of another section that this section's Clear blanks as well.
+    std::span<const worksheet::Row> alsoBlanks = {};
+};
+
+inline constexpr Share sharesOfTrucks[] = {
+    {summary::suppliesNeeded, truckShares::suppliesNeeded},
+    {summary::combatLoad, truckShares::combatLoad},
+    {summary::towing, truckShares::towing},
+};
+inline constexpr Share sharesOfApcs[] = {
+    {summary::combatLoad, apcShares::combatLoad}, {summary::suppliesNeeded, apcShares::suppliesNeeded},
+    {summary::towing, apcShares::towing},         {summary::cargoPounds, apcShares::cargoPounds},
+    {summary::squads, apcShares::squads},
+};
+inline constexpr Share sharesOfArmour[] = {
+    {summary::squads, armourShares::squads},
+    {summary::towing, armourShares::towing},
+    {summary::suppliesNeeded, armourShares::suppliesNeeded},
+    {summary::combatLoad, armourShares::combatLoad},
+};
+inline constexpr Share sharesOfOtherVehicles[] = {
+    {summary::combatLoad, otherVehicleShares::combatLoad},
+    {summary::suppliesNeeded, otherVehicleShares::suppliesNeeded},
+    {summary::towing, otherVehicleShares::towing},
+};
+inline constexpr Share sharesOfInfantry[] = {
+    {summary::squads, infantryShares::squadsTaken, true},
+    {summary::cargoPounds, infantryShares::cargoTaken, true},
+    {summary::suppliesNeeded, infantryShares::suppliesNeeded},
+    {summary::combatLoad, infantryShares::combatLoad},
+};
+inline constexpr Share sharesOfWeapons[] = {
+    {summary::combatLoad, weaponShares::combatLoad},
+    {summary::suppliesNeeded, weaponShares::suppliesNeeded},
+    {summary::cargoPounds, weaponShares::cargoTaken, true},
+};
+inline constexpr Share sharesOfTowedUnits[] = {
+    {summary::towing, towedShares::towingTaken, true},
+    {summary::suppliesNeeded, towedShares::suppliesNeeded},
+    {summary::combatLoad, towedShares::combatLoad},
+};
+
+// Takes each share back out of its tally (gives a taken share back).
+inline void takeBack(worksheet::Sheet& sheet, std::span<const Share> shares)
+{
+    for (const Share& s : shares)
+        s.taken ? sheet.giveBack(s.tally, s.share) : sheet.takeOut(s.tally, s.share);
+}
+
+// The sections, in the order the worksheet reads them.
+inline constexpr Section sectionTable[] = {
+    {"Trucks", worksheet::truckRows, "Command11"_ctl, truckPick, trucksClear, sharesOfTrucks, worksheet::apcRows},
+    {"Armour", worksheet::armourRows, "Command19"_ctl, armourPick, armourClear, sharesOfArmour},
+    {"Vehicles", worksheet::otherVehicleRows, "Command5"_ctl, otherVehiclePick, otherVehiclesClear,
+     sharesOfOtherVehicles},
+    {"APCs", worksheet::apcRows, "Command7"_ctl, apcPick, apcsClear, sharesOfApcs},
+    {"Infantry", worksheet::infantryRows, "Command2"_ctl, infantryPick, infantryClear, sharesOfInfantry},
+    {"Weapons",
+     worksheet::weaponRows,
+     "Command8"_ctl,
+     weaponPick,
+     weaponsClear,
+     sharesOfWeapons,
+     {&worksheet::supplyRow, 1}},
+    {"Towed units", worksheet::towedRows, "Command16"_ctl, towedPick, towedClear, sharesOfTowedUnits},
+};
+inline constexpr const Section& trucks = sectionTable[0];
+inline constexpr const Section& armour = sectionTable[1];
+inline constexpr const Section& otherVehicles = sectionTable[2];
+inline constexpr const Section& apcs = sectionTable[3];
+inline constexpr const Section& infantry = sectionTable[4];
+inline constexpr const Section& weapons = sectionTable[5];
+inline constexpr const Section& towedUnits = sectionTable[6];
+
+} // namespace sections

@@ -1,0 +1,211 @@
+#include "vehicles.h"
+
+#include "blank_rows.h"
+#include "catalogue.h"
+#include "sections.h"
+#include "tallies.h"
+
+#include "worksheet/rows.h"
+#include "worksheet/shell.h"
+
+#include <optional>
+#include <span>
+#include <string_view>
+
+namespace sections {
+
+namespace {
+
+using namespace worksheet;
+
+// A vehicle's figures, per vehicle.
+struct VehicleKind {
+    std::string_view name;
+    double supplyLoad = 0; // supplies needed per unit of mission factor, and carried as combat load
+    double squads = 0;
+    double cargoPounds = 0;
+    double towing = 0;
+};
+
+// "Prinzgauer Ambulance" is offered by the lists but carries nothing here.
+constexpr VehicleKind truckKinds[] = {
+    {"ZIL Medium Truck", 4, 2, 5000, 1},
+    {"Ural-375 Heavy Truck", 5, 3, 8000, 1},
+    {"PTS", 11, 7, 12952, 1},
+    {"LARC-5", 7, 2, 11200, 1},
+    {"BAV-485", 5, 2.5, 5500, 1},
+    {"ATMP", 4, 0, 3530, 1},
+    {"Landrover", 2, 0.5, 1250, 1},
+    {"Trailer", 0, 0, 700, 0},
+    {"Mule Train", 1, 0, 1200, 0},
+};
+
+constexpr VehicleKind apcKinds[] = {
+    {"BMD-1 APC", 8, 0.5, 0, 1},
+    {"ENGESA EE-11 Uruta APC", 4, 1, 500, 1},
+    {"FV433 Stormer Command Post", 4, 0.5, 500, 1},
+    {"BTR-152 APC", 3, 2, 1200, 1},
+    {"FV 601 Saracen APC", 3, 1, 600, 1},
+    {"AMX-VCG Engineer Vehicle", 4, 1, 500, 1},
+};
+
+// Armour carries no cargo; some kinds carry half a squad on the hull.
+// "ASU-57 Assault Gun" is known here although the lists do not offer it.
+constexpr VehicleKind armourKinds[] = {
+    {"M-48 Medium Tank", 15, 0.5, 0, 1},
+    {"AMX-13 Lt Tank", 10, 0, 0, 1},
+    {"PT-76 Lt Tank", 8, 0, 0, 1},
+    {"TAM Medium Tank", 10, 0, 0, 1},
+    {"ASU-57 Assault Gun", 6, 0, 0, 1},
+    {"Scorpion Lt Tank", 9, 0, 0, 1},
+    {"Type 69 Main Battle Tank", 18, 0.5, 0, 1},
+    {"FV-601 Saladin Armoured Car", 6, 0.5, 0, 1},
+    {"Panhard VBL Armoured Car", 4, 0.5, 0, 1},
+    {"Wiesel Armoured Veh", 4, 0, 0, 1},
+    {"EE-9 Cascavel Armoured Car", 7, 0.5, 0, 1},
+    {"Fiat 6616 Armoured Car", 4, 0, 0, 1},
+    {"EE-3 Jararaca Armoured Car", 4, 0, 0, 1},
+};
+
+// These vehicles carry neither squads nor cargo.
+constexpr VehicleKind otherVehicleKinds[] = {
+    {"VT-55 Armoured Recovery Vehicle", 5, 0, 0, 1},
+    {"M-820 Mobile Workshop", 3, 0, 0, 1},
+    {"IMR Combat Engineer Vehicle", 8, 0, 0, 1},
+    {"RV-730 Recovery Truck", 3, 0, 0, 1},
+    {"BAT-M Bulldozer", 2, 0, 0, 1},
+    {"Military Excavator", 2, 0, 0, 1},
+    {"EWK-M2 Ferry", 10, 0, 0, 1},
+    {"Ceasar 155mm SP Arty", 26, 0, 0, 1},
+    {"Abbot 105mm SP Arty", 22, 0, 0, 1},
+    {"Astros II", 32, 0, 0, 1},
+    {"SPM-85 SP Mortar", 9, 0, 0, 1},
+    {"Panhard M3 VDA", 12, 0, 0, 1},
+    {"AMX-DCA", 12, 0, 0, 1},
+    {"ZRK Romb Launcher (SA-8)", 5, 0, 0, 0},
+};
+static_assert(namesAreUnique(truckKinds) && namesAreUnique(apcKinds) && namesAreUnique(armourKinds) &&
+              namesAreUnique(otherVehicleKinds));
+
+// A kind's figure for a summary tally (the supplies needed are the supply
+// load times the mission factor).
+double figureFor(const VehicleKind& kind, Control tally)
+{
+    if (tally == summary::cargoPounds)
+        return kind.cargoPounds;
+    if (tally == summary::squads)
+        return kind.squads;
+    if (tally == summary::towing)
+        return kind.towing;
+    return kind.supplyLoad;
+}
+
+// Adds the row's count times the picked kind's figures to each tally the
+// section keeps a share of, and to the share.
+void pick(Sheet& sheet, const Section& section, std::span<const VehicleKind> kinds, int row)
+{
+    const Row& r = section.rows[static_cast<std::size_t>(row)];
+    const VehicleKind kind = kindNamed(kinds, sheet.text(r.list));
+    const double n = sheet.number(r.count);
+    for (const Share& s : section.shares) {
+        double amount = n * figureFor(kind, s.tally);
+        if (s.tally == summary::suppliesNeeded)
+            amount = sheet.number(missionFactor) * amount;
+        sheet.add(s.tally, amount);
+        sheet.add(s.share, amount);
+    }
+}
+
+// Takes the shares back out of their tallies and blanks them.
+void takeSharesBack(Sheet& sheet, std::span<const Share> shares)
+{
+    takeBack(sheet, shares);
+    for (const Share& s : shares)
+        sheet.blank(s.share);
+}
+
+void clear(Sheet& sheet, const Section& section)
+{
+    blankRows(sheet, section.rows);
+    takeSharesBack(sheet, section.shares);
+}
+
+// Every section's share of the squads and cargo tallies: once the Trucks
+// Clear has zeroed those two tallies, a later Clear of another section must
+// find nothing of its own left in them to take out or give back.
+constexpr Control carryingShares[] = {
+    apcShares::cargoPounds,      apcShares::squads,        armourShares::squads,     infantryShares::cargoTaken,
+    infantryShares::squadsTaken, weaponShares::cargoTaken, supplyShares::cargoTaken,
+};
+// The APCs' shares but those of the carrying capacity, which the Trucks
+// Clear zeroes instead.
+constexpr Share apcSharesButCarrying[] = {sharesOfApcs[0], sharesOfApcs[1], sharesOfApcs[2]};
+static_assert(apcSharesButCarrying[2].tally == summary::towing);
+
+} // namespace
+
+void truckPick(Sheet& sheet, int row)
+{
+    // The trucks keep no share of the carrying capacity: their Clear zeroes it.
+    const Row& r = truckRows[static_cast<std::size_t>(row)];
+    const VehicleKind kind = kindNamed(truckKinds, sheet.text(r.list));
+    const double n = sheet.number(r.count);
+    sheet.add(summary::cargoPounds, n * kind.cargoPounds);
+    sheet.add(summary::squads, n * kind.squads);
+    pick(sheet, trucks, truckKinds, row);
+    // No truck tows anything itself; adding n x 0 only turns the placeholders
+    // of both towed-unit counts into numbers.
+    sheet.add(grid::towedUnits, n * 0.0);
+    sheet.add(truckShares::towedUnits, n * 0.0);
+}
+
+void trucksClear(Sheet& sheet, int)
+{
+    blankRows(sheet, apcRows);
+    takeSharesBack(sheet, apcSharesButCarrying);
+    sheet.blank(grid::airSupportNote);
+
+    blankRows(sheet, truckRows);
+    for (Control zeroed : {grid::casualtySections, grid::casualties, infantryShares::squadsTakenTotal, grid::apcPounds,
+                           summary::cargoPounds, summary::squads})
+        sheet.setText(zeroed, "0");
+    for (Control share : carryingShares)
+        sheet.setText(share, "0");
+
+    takeSharesBack(sheet, sharesOfTrucks);
+    sheet.takeOut(grid::towedUnits, truckShares::towedUnits);
+    sheet.blank(truckShares::towedUnits);
+}
+
+void apcPick(Sheet& sheet, int row)
+{
+    pick(sheet, apcs, apcKinds, row);
+}
+
+void apcsClear(Sheet& sheet, int)
+{
+    clear(sheet, apcs);
+}
+
+void armourPick(Sheet& sheet, int row)
+{
+    pick(sheet, armour, armourKinds, row);
+}
+
+void armourClear(Sheet& sheet, int)
+{
+    clear(sheet, armour);
+    sheet.blank(grid::infantryCapacityNote);
+}
+
+void otherVehiclePick(Sheet& sheet, int row)
+{
+    pick(sheet, otherVehicles, otherVehicleKinds, row);
+}
+
+void otherVehiclesClear(Sheet& sheet, int)
+{
+    clear(sheet, otherVehicles);
+}
+
+} // namespace sections
