@@ -2,10 +2,13 @@
 #include "worksheet_window.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QIcon>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -18,17 +21,45 @@ bool hasDisplay()
     return set("QT_QPA_PLATFORM") || set("DISPLAY") || set("WAYLAND_DISPLAY");
 }
 
+void describe(QCoreApplication& app)
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Combat Worksheet"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(COMBAT_WORKSHEET_VERSION));
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Plans what a small force can carry, tow and supply on one mission."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.process(app);
+}
+
+// --help and --version are answered without a display, and without opening a
+// window.
+bool asksForHelpOrVersion(int argc, char** argv)
+{
+    return std::any_of(argv + 1, argv + argc, [](const char* a) {
+        for (const char* option : {"-h", "--help", "--help-all", "-?", "-v", "--version"})
+            if (std::strcmp(a, option) == 0)
+                return true;
+        return false;
+    });
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
+    if (asksForHelpOrVersion(argc, argv)) {
+        QCoreApplication app(argc, argv);
+        describe(app); // prints and exits
+    }
     if (!hasDisplay()) {
         std::fprintf(stderr, "combat-worksheet: no display found; run it in a desktop session, "
                              "or without one as: xvfb-run combat-worksheet\n");
         return 1;
     }
     QApplication app(argc, argv);
-    QApplication::setApplicationName("Combat Worksheet");
+    describe(app); // an unknown option is reported here, before the window opens
     QApplication::setFont(worksheetFont());
     QApplication::setDesktopFileName(QStringLiteral("org.combatworksheet.CombatWorksheet"));
     QIcon icon;
@@ -36,8 +67,7 @@ int main(int argc, char** argv)
         icon.addFile(QStringLiteral(":/icons/%1.png").arg(QLatin1String(size)));
     QApplication::setWindowIcon(icon);
 
-    WorksheetWindow window;
-    runAsProgram(window);
+    ProgramWindow window;
     window.show();
     return app.exec();
 }

@@ -1,81 +1,226 @@
 #include "printing.h"
 
+#include "message_box.h"
+#include "paper.h"
+#include "worksheet_window.h"
+
+#include "worksheet/shell.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QDir>
 #include <QFileDialog>
-#include <QMessageBox>
+#include <QFileInfo>
+#include <QLocale>
 #include <QPainter>
+#include <QPointer>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QPushButton>
+#include <QStandardPaths>
+
+#include <vector>
+
+using namespace worksheet::literals;
 
 namespace {
 
-constexpr qreal imageScale = 2;
+// Room around the controls for the lines and boxes drawn between them.
+constexpr int extentMargin = 8;
+constexpr qreal pageMarginMm = 12;
+constexpr qreal footerPoints = 7;
 
-void reportFailure(QWidget& window, const QString& text)
+std::function<QString(const QString&)>& pdfFileChooser()
 {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Print Error"), text, QMessageBox::Ok, &window);
-    box.exec();
+    static std::function<QString(const QString&)> chooser;
+    return chooser;
 }
 
-void saveAsPdf(QWidget& window, const QImage& image)
+bool isPrinted(WorksheetWindow& window, QWidget* w)
 {
-    const QString path =
-        QFileDialog::getSaveFileName(&window, QStringLiteral("Save the worksheet as PDF"),
-                                     QStringLiteral("Combat Worksheet.pdf"), QStringLiteral("PDF files (*.pdf)"));
-    if (path.isEmpty())
-        return;
-    QPrinter pdf(QPrinter::HighResolution);
-    pdf.setOutputFormat(QPrinter::PdfFormat);
-    pdf.setOutputFileName(path);
-    pdf.setPageOrientation(QPageLayout::Landscape);
-    pdf.setDocName(QStringLiteral("Combat Worksheet"));
-    if (!printImage(pdf, image))
-        reportFailure(window, QStringLiteral("The worksheet could not be saved as %1.").arg(path));
+    return w->isVisibleTo(&window.page()) && w != window.widget("Command1"_ctl) &&
+           w != window.widget("Command3"_ctl);
+}
+
+// The page's own controls, each with its children.
+std::vector<QWidget*> printedControls(WorksheetWindow& window)
+{
+    std::vector<QWidget*> out;
+    for (QObject* child : window.page().children())
+        if (auto* w = qobject_cast<QWidget*>(child); w && !w->isWindow() && isPrinted(window, w))
+            out.push_back(w);
+    return out;
+}
+
+// Takes the focus and the mouse's hover off the page while it is drawn and
+// gives them back afterwards, so that no ring or highlight is printed.
+class PlainLook {
+public:
+    explicit PlainLook(QWidget& page)
+    {
+        if (QWidget* f = QApplication::focusWidget(); f && page.isAncestorOf(f)) {
+            focus_ = f;
+            f->clearFocus();
+        }
+        for (QWidget* w : page.findChildren<QWidget*>())
+            if (w->testAttribute(Qt::WA_UnderMouse)) {
+                w->setAttribute(Qt::WA_UnderMouse, false);
+                hovered_.emplace_back(w);
+            }
+    }
+    ~PlainLook()
+    {
+        for (const QPointer<QWidget>& w : hovered_)
+            if (w)
+                w->setAttribute(Qt::WA_UnderMouse, true);
+        if (focus_)
+            focus_->setFocus(Qt::OtherFocusReason);
+    }
+    PlainLook(const PlainLook&) = delete;
+    PlainLook& operator=(const PlainLook&) = delete;
+
+private:
+    QPointer<QWidget> focus_;
+    std::vector<QPointer<QWidget>> hovered_;
+};
+
+QFont footerFont()
+{
+    QFont font = worksheetFont();
+    font.setPointSizeF(footerPoints);
+    return font;
+}
+
+void reportFailure(WorksheetWindow& window, const QString& text)
+{
+    MessageBox::critical(&window, QStringLiteral("Print Error"), text);
+}
+
+QString suggestedPdfFile()
+{
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QDir::homePath();
+    return QDir(folder).filePath(QStringLiteral("Combat Worksheet.pdf"));
 }
 
 } // namespace
 
-QImage worksheetImage(QWidget& window)
+QRect printedExtent(WorksheetWindow& window)
 {
-    QImage image(window.size() * imageScale, QImage::Format_RGB32);
-    image.setDevicePixelRatio(imageScale);
-    image.fill(window.palette().color(QPalette::Window));
-    window.render(&image, {}, {}, QWidget::DrawChildren);
-    return image;
+    QWidget& page = window.page();
+    QRect extent;
+    for (QWidget* w : printedControls(window))
+        extent |= QRect(w->mapTo(&page, QPoint(0, 0)), w->size());
+    return extent.adjusted(-extentMargin, -extentMargin, extentMargin, extentMargin).intersected(page.rect());
 }
 
-bool printImage(QPrinter& printer, const QImage& image)
+QPageLayout::Orientation bestOrientation(const QPrinter& printer, QSize extent)
 {
+    QPageLayout layout = printer.pageLayout();
+    const auto scaleIn = [&](QPageLayout::Orientation o) {
+        layout.setOrientation(o);
+        const QSizeF room = layout.paintRect(QPageLayout::Point).size();
+        return std::min(room.width() / extent.width(), room.height() / extent.height());
+    };
+    return scaleIn(QPageLayout::Landscape) > scaleIn(QPageLayout::Portrait) ? QPageLayout::Landscape
+                                                                            : QPageLayout::Portrait;
+}
+
+void setUpForWorksheet(QPrinter& printer, WorksheetWindow& window)
+{
+    printer.setDocName(QStringLiteral("Combat Worksheet"));
+        printer.setPageMargins(QMarginsF(pageMarginMm, pageMarginMm, pageMarginMm, pageMarginMm),
+                           QPageLayout::Millimeter);
+    printer.setPageOrientation(bestOrientation(printer, printedExtent(window).size()));
+}
+
+bool printPage(QPrinter& printer, WorksheetWindow& window, const QDateTime& printedAt)
+{
+    QWidget& page = window.page();
+    const QRect extent = printedExtent(window);
     QPainter painter;
     if (!painter.begin(&printer))
         return false;
-    const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
-    const QSize fitted = image.size().scaled(page.size(), Qt::KeepAspectRatio);
-    const QRect target(QPoint(0, 0), fitted);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(target, image);
+    const QSizeF room = printer.pageLayout().paintRectPixels(printer.resolution()).size();
+
+    const QFont footer = footerFont();
+    painter.setFont(footer);
+    const qreal footerHeight = painter.fontMetrics().height();
+    const QRectF footerRect(0, room.height() - footerHeight, room.width(), footerHeight);
+    painter.drawText(footerRect, Qt::AlignRight | Qt::AlignBottom,
+                     QStringLiteral("Combat Worksheet, printed %1")
+                         .arg(QLocale::c().toString(printedAt, QStringLiteral("d MMMM yyyy, HH:mm"))));
+
+    const qreal scale = std::min(room.width() / extent.width(), (room.height() - 2 * footerHeight) / extent.height());
+    {
+        const PlainLook plain(page);
+        Paper paper(painter, room.toSize(), printer.resolution());
+        QPainter onPaper(&paper);
+        // Drawn scaled, the style draws its shapes afresh rather than from
+        // images it keeps of them.
+        onPaper.translate((room.width() - extent.width() * scale) / 2, 0);
+        onPaper.scale(scale, scale);
+        // The page's own lines and boxes, without its background; then each
+        // control in turn, leaving out the buttons.
+        page.render(&onPaper, QPoint(0, 0), QRegion(extent), {});
+        for (QWidget* w : printedControls(window))
+            w->render(&onPaper, w->mapTo(&page, QPoint(0, 0)) - extent.topLeft(), QRegion(), QWidget::DrawChildren);
+    }
     return painter.end();
 }
 
-void printWorksheet(QWidget& window)
+QString printWorksheet(WorksheetWindow& window)
 {
-    const QImage image = worksheetImage(window);
     const QPrinterInfo printerInfo = QPrinterInfo::defaultPrinter();
     if (printerInfo.isNull()) {
-        QMessageBox box(QMessageBox::Critical, QStringLiteral("Print Error"),
-                        QStringLiteral("No printer is set up. Save the worksheet as a PDF file instead?"),
-                        QMessageBox::Cancel, &window);
-        QPushButton* save = box.addButton(QStringLiteral("Save as PDF..."), QMessageBox::AcceptRole);
-        box.setDefaultButton(save);
-        box.exec();
-        if (box.clickedButton() == save)
-            saveAsPdf(window, image);
-        return;
+        const auto answer =
+            MessageBox::offerPdf(&window, QStringLiteral("Print Error"),
+                                 QStringLiteral("No printer is set up. Save the worksheet as a PDF file instead?"));
+        return answer == MessageBox::Answer::SaveAsPdf ? exportWorksheetAsPdf(window) : QString();
     }
-    QPrinter printer(printerInfo, QPrinter::HighResolution);
-    printer.setPageOrientation(QPageLayout::Landscape);
-    printer.setDocName(QStringLiteral("Combat Worksheet"));
-    if (!printImage(printer, image))
+    QPrinter printer(printerInfo, QPrinter::ScreenResolution);
+    setUpForWorksheet(printer, window);
+    if (!printPage(printer, window, QDateTime::currentDateTime()))
         reportFailure(window,
                       QStringLiteral("The worksheet could not be printed on %1.").arg(printerInfo.printerName()));
+    return {};
+}
+
+void printWorksheetWithDialog(WorksheetWindow& window)
+{
+    QPrinter printer(QPrinter::ScreenResolution);
+    setUpForWorksheet(printer, window);
+    QPrintDialog dialog(&printer, &window);
+    dialog.setWindowTitle(QStringLiteral("Print the worksheet"));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (!printPage(printer, window, QDateTime::currentDateTime()))
+        reportFailure(window, QStringLiteral("The worksheet could not be printed on %1.").arg(printer.printerName()));
+}
+
+QString exportWorksheetAsPdf(WorksheetWindow& window)
+{
+    const QString suggested = suggestedPdfFile();
+    QString path = pdfFileChooser() ? pdfFileChooser()(suggested)
+                                    : QFileDialog::getSaveFileName(&window, QStringLiteral("Export as PDF"), suggested,
+                                                                   QStringLiteral("PDF files (*.pdf)"));
+    if (path.isEmpty())
+        return {};
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".pdf");
+    QPrinter pdf(QPrinter::ScreenResolution);
+    pdf.setOutputFormat(QPrinter::PdfFormat);
+    pdf.setOutputFileName(path);
+    setUpForWorksheet(pdf, window);
+    if (!printPage(pdf, window, QDateTime::currentDateTime())) {
+        reportFailure(window, QStringLiteral("The worksheet could not be saved as %1.").arg(path));
+        return {};
+    }
+    return path;
+}
+
+void setPdfFileChooser(std::function<QString(const QString& suggested)> chooser)
+{
+    pdfFileChooser() = std::move(chooser);
 }

@@ -1,19 +1,48 @@
 #pragma once
 
-#include <QImage>
+#include <QPageLayout>
+#include <QRect>
+#include <QString>
 
+#include <functional>
+
+class QDateTime;
 class QPrinter;
-class QWidget;
+class WorksheetWindow;
 
-// The window's client area as it is on screen, drawn at twice its size so
-// that the smallest caption prints sharply.
-QImage worksheetImage(QWidget& window);
+// The part of the worksheet's page that is printed: its visible controls,
+// less the Print and Exit buttons, with the lines and boxes drawn between them.
+QRect printedExtent(WorksheetWindow& window);
 
-// Draws the image on one page, scaled to the printable area with its
-// proportions kept. Returns false when the printer cannot be opened.
-bool printImage(QPrinter& printer, const QImage& image);
+// The orientation in which an extent of that size comes out largest on the
+// printer's paper, within its margins.
+QPageLayout::Orientation bestOrientation(const QPrinter& printer, QSize extent);
 
-// Print: the window on one landscape page of the default printer. Without a
-// printer it offers to save the page as a PDF file instead; a failure is
-// reported in a message box. Nothing on the worksheet changes.
-void printWorksheet(QWidget& window);
+// Sets the printer up for the worksheet: its name, margins and the best
+// orientation.
+void setUpForWorksheet(QPrinter& printer, WorksheetWindow& window);
+
+// Draws the worksheet on one page of a printer that is set up, on white
+// paper, as text and lines rather than an image, scaled to fill the page
+// within its margins, with a footer line of the time of printing. Nothing has
+// the focus or the mouse over it on paper. Returns false when the printer
+// cannot be opened.
+bool printPage(QPrinter& printer, WorksheetWindow& window, const QDateTime& printedAt);
+
+// Print: the worksheet at once on the default printer. Without a printer it
+// offers to save the page as a PDF file instead. Returns the PDF file written,
+// if any; a failure is reported in a message box. Nothing on the worksheet
+// changes.
+QString printWorksheet(WorksheetWindow& window);
+
+// The print dialog, to choose a printer and page settings, then the page.
+void printWorksheetWithDialog(WorksheetWindow& window);
+
+// Asks where to save the page as a PDF file (the documents folder and
+// "Combat Worksheet.pdf" are suggested) and writes it there. Returns the file
+// written, or nothing when the user cancelled or writing failed.
+QString exportWorksheetAsPdf(WorksheetWindow& window);
+
+// A test's stand-in for the save dialog: given the suggested file, returns
+// the chosen one (empty for Cancel). An empty function brings the dialog back.
+void setPdfFileChooser(std::function<QString(const QString& suggested)> chooser);

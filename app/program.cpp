@@ -1,12 +1,99 @@
 #include "program.h"
 
+#include "message_box.h"
 #include "printing.h"
 #include "worksheet_window.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QMenuBar>
+#include <QStatusBar>
 
-void runAsProgram(WorksheetWindow& window)
+namespace {
+
+constexpr int confirmationMs = 15000;
+
+const char* const keyboardShortcuts = "Tab, Shift+Tab: move through the worksheet in reading order\n"
+                                      "Alt+Down, F4: open a list; Enter chooses a kind\n"
+                                      "Up, Down: on a closed list, choose the previous or next kind\n"
+                                      "Ctrl+Z: undo\n"
+                                      "Ctrl+Shift+Z, Ctrl+Y: redo\n"
+                                      "Ctrl+P: print on the default printer\n"
+                                      "Ctrl+Q: quit\n"
+                                      "F1: this list";
+
+} // namespace
+
+ProgramWindow::ProgramWindow() : worksheet_(new WorksheetWindow)
 {
-    QObject::connect(&window, &WorksheetWindow::exitRequested, qApp, &QCoreApplication::quit);
-    QObject::connect(&window, &WorksheetWindow::printRequested, &window, [&window] { printWorksheet(window); });
+    setCentralWidget(worksheet_);
+    setWindowTitle(worksheet_->windowTitle());
+    connect(worksheet_, &QWidget::windowTitleChanged, this, &QWidget::setWindowTitle);
+    connect(worksheet_, &WorksheetWindow::exitRequested, qApp, &QCoreApplication::quit);
+    connect(worksheet_, &WorksheetWindow::printRequested, this, &ProgramWindow::print);
+
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->addAction(QStringLiteral("&Print"), QKeySequence::Print, this, &ProgramWindow::print);
+    file->addAction(QStringLiteral("Print..."), this, &ProgramWindow::printWithDialog);
+    file->addAction(QStringLiteral("&Export as PDF..."), this, &ProgramWindow::exportPdf);
+    file->addSeparator();
+    file->addAction(QStringLiteral("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q), this, &QWidget::close);
+
+    // The worksheet's own shortcuts do undo and redo wherever the focus is;
+    // the menu only names them, as a second owner of the keys would make
+    // them ambiguous.
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    undo_ = edit->addAction(QStringLiteral("&Undo\tCtrl+Z"), worksheet_, &WorksheetWindow::undo);
+    redo_ = edit->addAction(QStringLiteral("&Redo\tCtrl+Shift+Z"), worksheet_, &WorksheetWindow::redo);
+    connect(worksheet_, &WorksheetWindow::synced, this, &ProgramWindow::updateHistoryActions);
+    updateHistoryActions();
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->addAction(QStringLiteral("&Keyboard Shortcuts"), QKeySequence::HelpContents, this,
+                    &ProgramWindow::showKeyboardShortcuts);
+    help->addAction(QStringLiteral("&About Combat Worksheet"), this, &ProgramWindow::showAbout);
+
+    statusBar();
+    resize(sizeHint());
+}
+
+void ProgramWindow::print()
+{
+    confirmPdf(printWorksheet(*worksheet_));
+}
+
+void ProgramWindow::printWithDialog()
+{
+    printWorksheetWithDialog(*worksheet_);
+}
+
+void ProgramWindow::exportPdf()
+{
+    confirmPdf(exportWorksheetAsPdf(*worksheet_));
+}
+
+void ProgramWindow::showKeyboardShortcuts()
+{
+    MessageBox::information(this, QStringLiteral("Keyboard Shortcuts"), QString::fromLatin1(keyboardShortcuts));
+}
+
+void ProgramWindow::showAbout()
+{
+    MessageBox::information(this, QStringLiteral("About Combat Worksheet"),
+                            QStringLiteral("Combat Worksheet %1\n\nPlans what a small force can carry, tow and supply "
+                                           "on one mission.")
+                                .arg(QStringLiteral(COMBAT_WORKSHEET_VERSION)));
+}
+
+void ProgramWindow::confirmPdf(const QString& path)
+{
+    if (!path.isEmpty())
+        statusBar()->showMessage(QStringLiteral("The worksheet was saved as %1").arg(QDir::toNativeSeparators(path)),
+                                 confirmationMs);
+}
+
+void ProgramWindow::updateHistoryActions()
+{
+    undo_->setEnabled(worksheet_->sheet().canUndo());
+    redo_->setEnabled(worksheet_->sheet().canRedo());
 }

@@ -1,7 +1,33 @@
 #pragma once
 
+#include <QMainWindow>
+
+class QAction;
 class WorksheetWindow;
 
-// Makes the window the program: Print prints it, Exit ends the program at
-// once, as closing the window does.
-void runAsProgram(WorksheetWindow& window);
+// The program's window: the worksheet under a menu bar (File: print at once,
+// print with the dialog, export as PDF, quit; Edit: undo, redo; Help:
+// keyboard shortcuts, about), with a status line below. Print prints the
+// worksheet at once, Exit ends the program, as closing the window does.
+class ProgramWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    ProgramWindow();
+
+    WorksheetWindow& worksheet() { return *worksheet_; }
+
+    void print();
+    void printWithDialog();
+    void exportPdf();
+    void showKeyboardShortcuts();
+    void showAbout();
+
+private:
+    void confirmPdf(const QString& path);
+    void updateHistoryActions();
+
+    WorksheetWindow* worksheet_;
+    QAction* undo_;
+    QAction* redo_;
+};

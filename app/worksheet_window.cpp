@@ -1,6 +1,7 @@
 #include "worksheet_window.h"
 
 #include "list_field.h"
+#include "message_box.h"
 #include "reading_order.h"
 
 #include "sections/routes.h"
@@ -12,7 +13,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
@@ -137,6 +137,11 @@ void WorksheetWindow::redo()
 
 WorksheetWindow::~WorksheetWindow() = default;
 
+QWidget& WorksheetWindow::page()
+{
+    return *this;
+}
+
 QWidget* WorksheetWindow::createWidget(Control c)
 {
     const ControlDecl& d = declOf(c);
@@ -243,6 +248,7 @@ void WorksheetWindow::syncChanged()
 {
     for (Control c : sheet_->changed())
         sync(c);
+    emit synced();
 }
 
 void WorksheetWindow::sync(Control c)
@@ -329,8 +335,7 @@ void WorksheetWindow::showMessage(std::string_view title, std::string_view text)
 {
     // Let the user see the worksheet as it stands when the message comes.
     syncChanged();
-    QMessageBox box(QMessageBox::Critical, qs(title), qs(text), QMessageBox::Ok, this);
-    box.exec();
+    MessageBox::critical(this, qs(title), qs(text));
 }
 
 void WorksheetWindow::printWindow()

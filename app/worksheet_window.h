@@ -36,9 +36,19 @@ public:
     // editingFinished, so that typed text is never taken for a pick.
     bool listsIgnoreTypedText() const { return listsIgnoreTypedText_; }
 
+    // The widget that holds the visible worksheet, as it is printed.
+    QWidget& page();
+
+    // The worksheet's undo and redo, as Ctrl+Z and Ctrl+Shift+Z do them.
+    void undo();
+    void redo();
+
 signals:
     void exitRequested();
     void printRequested();
+    // The widgets show the worksheet's state after an event, an undo or a
+    // redo.
+    void synced();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -51,8 +61,6 @@ private:
 
     QWidget* createWidget(worksheet::Control c);
     void fillList(QComboBox* combo, worksheet::Control c);
-    void undo();
-    void redo();
     void syncChanged();
     void showCapacity(QLabel* label, worksheet::Control c);
     void sync(worksheet::Control c);

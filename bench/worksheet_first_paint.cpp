@@ -13,8 +13,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationName("Combat Worksheet");
     QApplication::setFont(worksheetFont());
 
-    WorksheetWindow window;
-    runAsProgram(window);
+    ProgramWindow window;
     quitAfterFirstPaint(window);
     window.show();
     return app.exec();

@@ -1,8 +1,14 @@
 #!/usr/bin/env bash
 # Runs a command against a private CUPS server whose only queue, the default,
-# prints to PDF files with cups-pdf. The server, its queue and its files are
-# gone afterwards; the machine's own CUPS setup is never touched.
-# Exits 77 (skipped) where that cannot be had: not root, or CUPS not installed.
+# prints to PDF files with cups-pdf into the folder named by
+# WORKSHEET_PRINTED_PDFS. Everything is written under one temporary folder:
+# the command and the queue get it as their home, cups-pdf reads a
+# configuration of its own there (laid over the machine's in a private mount
+# namespace), and no lpoptions of the user's can change the default printer.
+# The server, its queue and its files are gone afterwards; the machine's own
+# CUPS setup is never touched.
+# Exits 77 (skipped) where that cannot be had: not root, no mount namespace,
+# or CUPS and cups-pdf not installed.
 set -euo pipefail
 
 if [ "$(id -u)" -ne 0 ]; then
@@ -12,13 +18,30 @@ fi
 for tool in cupsd lpadmin lpstat; do
     command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
 done
-[ -x /usr/lib/cups/backend/cups-pdf ] || { echo "skipped: cups-pdf is not installed"; exit 77; }
+[ -x /usr/lib/cups/backend/cups-pdf ] && [ -f /etc/cups/cups-pdf.conf ] ||
+    { echo "skipped: cups-pdf is not installed"; exit 77; }
+
+# cups-pdf reads its configuration from /etc/cups only: in a mount namespace
+# of our own, a private one is laid over it.
+if [ -z "${WORKSHEET_CUPS_NAMESPACE:-}" ]; then
+    unshare --mount --propagation private true 2>/dev/null ||
+        { echo "skipped: no private mount namespace for cups-pdf's configuration"; exit 77; }
+    WORKSHEET_CUPS_NAMESPACE=1 exec unshare --mount --propagation private "$0" "$@"
+fi
 
 dir=$(mktemp -d /tmp/worksheet-cups.XXXXXX)
-mkdir -p "$dir"/{spool,cache,state,log,tmp}
+mkdir -p "$dir"/{spool,cache,state,log,tmp,home,pdf,pdf-spool}
 chmod 1777 "$dir/tmp"
 chmod 755 "$dir"
 socket="$dir/cups.sock"
+
+cat >"$dir/cups-pdf.conf" <<CONF
+Out $dir/pdf
+AnonDirName $dir/pdf
+Spool $dir/pdf-spool
+Grp root
+CONF
+mount --bind "$dir/cups-pdf.conf" /etc/cups/cups-pdf.conf
 
 cat >"$dir/cupsd.conf" <<CONF
 Listen $socket
@@ -47,6 +70,9 @@ CONF
 cupsd -f -c "$dir/cupsd.conf" -s "$dir/cups-files.conf" &
 cupsd_pid=$!
 export CUPS_SERVER="$socket"
+# Clients read client.conf and lpoptions from here and from the home folder.
+export CUPS_SERVERROOT="$dir" HOME="$dir/home" WORKSHEET_PRINTED_PDFS="$dir/pdf"
+unset PRINTER LPDEST
 
 stop() {
     # Let the queue finish before the server goes, so that no job is cut off.

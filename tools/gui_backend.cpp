@@ -2,6 +2,7 @@
 
 #include "gui_input.h"
 
+#include "app/message_box.h"
 #include "app/worksheet_window.h"
 
 #include <QAbstractItemView>
@@ -10,10 +11,8 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 using worksheet::Control;
 using worksheet::Kind;
@@ -27,25 +26,19 @@ QString qs(std::string_view s)
 
 } // namespace
 
-GuiBackend::GuiBackend() : messageWatch_(std::make_unique<QTimer>())
+GuiBackend::GuiBackend()
 {
-    // A modal box blocks its handler until it is closed, so a timer that runs
-    // inside the box's own event loop reads it and answers OK.
-    messageWatch_->setInterval(5);
-    QObject::connect(messageWatch_.get(), &QTimer::timeout, [this] { answerMessageBox(); });
-    messageWatch_->start();
+    // Every message box is answered OK without being shown, and recorded.
+    MessageBox::answerInsteadOfShowing();
     restart();
 }
 
 GuiBackend::~GuiBackend() = default;
 
-void GuiBackend::answerMessageBox()
+void GuiBackend::collectMessages()
 {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (!box || !box->isVisible())
-        return;
-    messages.push_back({box->windowTitle().toStdString(), box->text().toStdString()});
-    QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+    for (const MessageBox::Asked& m : MessageBox::takeAsked())
+        messages.push_back({m.title.toStdString(), m.text.toStdString()});
 }
 
 void GuiBackend::restart()
@@ -60,6 +53,7 @@ void GuiBackend::restart()
     window_->show();
     if (!QTest::qWaitForWindowExposed(window_.get()))
         qFatal("the worksheet window was never shown");
+    MessageBox::takeAsked();
     messages.clear();
     closed = false;
     pagesPrinted = 0;
@@ -92,6 +86,7 @@ void GuiBackend::type(Control c, std::string_view text)
         else
             edit->insert(QString(ch)); // a control character cannot be typed as a key
     }
+    collectMessages();
 }
 
 void GuiBackend::paste(Control c, std::string_view text)
@@ -103,6 +98,7 @@ void GuiBackend::paste(Control c, std::string_view text)
         QTest::keyClick(edit, Qt::Key_Delete);
     else
         edit->insert(qs(text));
+    collectMessages();
 }
 
 void GuiBackend::erase(Control c)
@@ -111,16 +107,19 @@ void GuiBackend::erase(Control c)
     edit->setFocus();
     edit->selectAll();
     QTest::keyClick(edit, Qt::Key_Delete);
+    collectMessages();
 }
 
 void GuiBackend::pick(Control c, std::size_t item)
 {
     chooseFromPopup(static_cast<QComboBox*>(window_->widget(c)), static_cast<int>(item));
+    collectMessages();
 }
 
 void GuiBackend::press(Control c)
 {
     QTest::mouseClick(window_->widget(c), Qt::LeftButton);
+    collectMessages();
 }
 
 void GuiBackend::tick(Control c)
@@ -128,6 +127,7 @@ void GuiBackend::tick(Control c)
     QWidget* box = window_->widget(c);
     // The box has no caption: click on its indicator.
     QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
+    collectMessages();
 }
 
 namespace {
@@ -150,11 +150,13 @@ QWidget* keyTarget(QWidget* window)
 void GuiBackend::undo()
 {
     QTest::keyClick(keyTarget(window_.get()), Qt::Key_Z, Qt::ControlModifier);
+    collectMessages();
 }
 
 void GuiBackend::redo()
 {
     QTest::keyClick(keyTarget(window_.get()), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    collectMessages();
 }
 
 std::string GuiBackend::caption(Control c) const

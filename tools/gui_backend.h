@@ -4,11 +4,10 @@
 
 #include <memory>
 
-class QTimer;
 class WorksheetWindow;
 
 // The real worksheet window, driven with key clicks, list choices from the
-// pop-up and mouse clicks; each message box is read and closed with OK.
+// pop-up and mouse clicks; each message box is recorded and answered OK.
 class GuiBackend final : public Backend {
 public:
     GuiBackend();
@@ -35,8 +34,7 @@ public:
     bool saveScreenshot(const std::string& path) const;
 
 private:
-    void answerMessageBox();
+    void collectMessages();
 
     std::unique_ptr<WorksheetWindow> window_;
-    std::unique_ptr<QTimer> messageWatch_;
 };

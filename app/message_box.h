@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+
+#include <vector>
+
+// Every modal message of the program goes through here. A test can take the
+// boxes' place: each box is then recorded and answered from the answers
+// given beforehand, instead of being shown.
+class MessageBox {
+public:
+    enum class Answer { Ok, Cancel, SaveAsPdf };
+
+    struct Asked {
+        QString title;
+        QString text;
+        QMessageBox::Icon icon;
+    };
+
+    // A critical message with one OK button.
+    static void critical(QWidget* parent, const QString& title, const QString& text);
+    // An informative message with one OK button.
+    static void information(QWidget* parent, const QString& title, const QString& text);
+    // A critical question whose answers are "Save as PDF..." (the default)
+    // and Cancel.
+    static Answer offerPdf(QWidget* parent, const QString& title, const QString& text);
+
+    // Boxes are answered here instead of shown from now on: each takes the
+    // next answer given, or when none is left its Escape answer (OK, or
+    // Cancel where there is one).
+    static void answerInsteadOfShowing();
+    static void setNextAnswer(Answer answer);
+    // The boxes answered so far, oldest first, taken out of the record.
+    static std::vector<Asked> takeAsked();
+
+private:
+    static Answer ask(QWidget* parent, const Asked& asked, bool offersPdf);
+};
