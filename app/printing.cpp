@@ -56,8 +56,10 @@ std::vector<QWidget*> printedControls(WorksheetWindow& window)
 // gives them back afterwards, so that no ring or highlight is printed.
 class PlainLook {
 public:
-    explicit PlainLook(QWidget& page)
+    explicit PlainLook(QWidget& page) : page_(page), filled_(page.autoFillBackground())
     {
+        // The page fills its background on screen; paper stays white.
+        page.setAutoFillBackground(false);
         if (QWidget* f = QApplication::focusWidget(); f && page.isAncestorOf(f)) {
             focus_ = f;
             f->clearFocus();
@@ -70,6 +72,7 @@ public:
     }
     ~PlainLook()
     {
+        page_.setAutoFillBackground(filled_);
         for (const QPointer<QWidget>& w : hovered_)
             if (w)
                 w->setAttribute(Qt::WA_UnderMouse, true);
@@ -80,6 +83,8 @@ public:
     PlainLook& operator=(const PlainLook&) = delete;
 
 private:
+    QWidget& page_;
+    bool filled_;
     QPointer<QWidget> focus_;
     std::vector<QPointer<QWidget>> hovered_;
 };

@@ -40,6 +40,20 @@ constexpr Named summaryNames[] = {
     {sections::summary::combatLoad, "Of those, supplies carried as the combat load"},
 };
 
+// What each button beside a section does, beyond its caption.
+constexpr Named buttonNotes[] = {
+    {"Command11"_ctl, "Clears the truck rows, and the APC rows as well"},
+    {"Command19"_ctl, "Clears the armour rows"},
+    {"Command5"_ctl, "Clears the vehicle rows"},
+    {"Command7"_ctl, "Clears the APC rows"},
+    {"Command2"_ctl, "Clears the infantry rows and their Marching ticks"},
+    {"Command8"_ctl, "Clears the weapon rows and the combat supplies row"},
+    {"Command16"_ctl, "Clears the towed unit rows"},
+    {"Command6"_ctl, "Not a Clear: works the APC rows into the supply calculation, once while the program runs, "
+                     "when a mission type is chosen. It empties the combat supplies row without taking back what "
+                     "that row added."},
+};
+
 struct Capacity {
     Control tally;
     const char* one;
@@ -86,6 +100,28 @@ const QString& accessibleNameOf(Control c)
         return all;
     }();
     return names[c.index];
+}
+
+QString buttonNoteOf(Control c)
+{
+    for (const Named& n : buttonNotes)
+        if (n.control == c)
+            return QLatin1String(n.name);
+    return {};
+}
+
+QString disabledNoteOf(Control c)
+{
+    for (const Row& row : rowsWaitingForCount)
+        if (row.list == c)
+            return QStringLiteral("Type a count and choose a mission type first");
+    return {};
+}
+
+QString uncountedNoteOf(Control c)
+{
+    const char* what = c == "Combo2"_ctl ? "a mission type" : c == "Combo26"_ctl ? "a mission number" : "a kind";
+    return QStringLiteral("Typed, not counted: choose %1 from the list").arg(QLatin1String(what));
 }
 
 std::vector<Control> readingOrder()

@@ -3,6 +3,8 @@
 #include "list_field.h"
 #include "message_box.h"
 #include "reading_order.h"
+#include "screen_fit.h"
+#include "worksheet_geometry.h"
 
 #include "sections/routes.h"
 
@@ -16,8 +18,10 @@
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QSignalBlocker>
+#include <QVBoxLayout>
 
 using namespace worksheet;
 
@@ -28,15 +32,36 @@ QString qs(std::string_view s)
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
-int px(int twips)
-{
-    return twips / twipsPerPixel;
-}
+// The visible worksheet: the controls' widgets, and the form's lines and
+// the summary's box drawn between them.
+class Page : public QWidget {
+public:
+    explicit Page(const Sheet& sheet) : sheet_(sheet)
+    {
+        setFont(worksheetFont());
+        setFixedSize(worksheetGeometry().extent());
+    }
 
-QRect pixelRect(const ControlDecl& d)
-{
-    return {px(d.left), px(d.top), px(d.width), px(d.height)};
-}
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        const WorksheetGeometry& geometry = worksheetGeometry();
+        QPainter painter(this);
+        painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
+        for (std::uint16_t i = 0; i < controlCount; ++i) {
+            const ControlDecl& d = form[i];
+            if (!sheet_.visible(Control{i}))
+                continue;
+            if (d.kind == Kind::Line)
+                painter.drawLine(geometry.lineOf(d));
+            else if (d.kind == Kind::Shape)
+                painter.drawRect(geometry.rectOf(d));
+        }
+    }
+
+private:
+    const Sheet& sheet_;
+};
 
 // The same keys on every desktop.
 const QKeyCombination undoKeys[] = {Qt::CTRL | Qt::Key_Z};
@@ -71,9 +96,15 @@ WorksheetWindow::WorksheetWindow() : WorksheetWindow(sections::routes())
 WorksheetWindow::WorksheetWindow(std::span<const Route> routes)
 {
     sheet_ = std::make_unique<Sheet>(static_cast<Host&>(*this), routes);
-    const ControlDecl& window = form[0];
     setWindowTitle(qs(sheet_->text(Control{0})));
-    setFixedSize(px(window.width), px(window.height));
+    page_ = new Page(*sheet_);
+    scroll_ = new QScrollArea(this);
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setFocusPolicy(Qt::NoFocus);
+    scroll_->setWidget(page_);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(scroll_);
     for (std::uint16_t i = 1; i < controlCount; ++i) {
         const Control c{i};
         if (sheet_->visible(c) && form[i].kind != Kind::Line && form[i].kind != Kind::Shape)
@@ -95,6 +126,30 @@ WorksheetWindow::WorksheetWindow(std::span<const Route> routes)
         new QShortcut(keys, this, this, &WorksheetWindow::undo, Qt::ApplicationShortcut);
     for (const QKeyCombination keys : redoKeys)
         new QShortcut(keys, this, this, &WorksheetWindow::redo, Qt::ApplicationShortcut);
+
+    // Tab, Shift+Tab or a message box closing can put the focus on a control
+    // scrolled out of sight.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (!now || !page_->isAncestorOf(now))
+            return;
+        while (now->parentWidget() != page_)
+            now = now->parentWidget(); // a list's line edit: show the list
+        scroll_->ensureWidgetVisible(now, 8, 8);
+    });
+}
+
+QSize WorksheetWindow::sizeHint() const
+{
+    const int frame = 2 * scroll_->frameWidth();
+    return page_->size() + QSize(frame, frame);
+}
+
+void WorksheetWindow::showEvent(QShowEvent* event)
+{
+    if (!fitted_ && isWindow())
+        fitToScreen(*this);
+    fitted_ = true;
+    QWidget::showEvent(event);
 }
 
 namespace {
@@ -120,27 +175,27 @@ bool WorksheetWindow::eventFilter(QObject* watched, QEvent* event)
     // again by accident.
     if (event->type() == QEvent::Wheel && qobject_cast<QComboBox*>(watched))
         return true;
+    // A field away from the focus shows its text from the start: a long
+    // kind's name, not its tail.
+    if (event->type() == QEvent::FocusOut)
+        if (auto* edit = qobject_cast<QLineEdit*>(watched))
+            edit->setCursorPosition(0);
     return QWidget::eventFilter(watched, event);
 }
 
 void WorksheetWindow::undo()
 {
     if (sheet_->undo())
-        syncChanged();
+        syncChanged(std::nullopt, true);
 }
 
 void WorksheetWindow::redo()
 {
     if (sheet_->redo())
-        syncChanged();
+        syncChanged(std::nullopt, true);
 }
 
 WorksheetWindow::~WorksheetWindow() = default;
-
-QWidget& WorksheetWindow::page()
-{
-    return *this;
-}
 
 QWidget* WorksheetWindow::createWidget(Control c)
 {
@@ -148,7 +203,7 @@ QWidget* WorksheetWindow::createWidget(Control c)
     QWidget* w = nullptr;
     switch (d.kind) {
     case Kind::Label: {
-        auto* label = new QLabel(this);
+        auto* label = new QLabel(page_);
         label->setTextFormat(Qt::PlainText);
         label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         if (d.look == Look::Heading || d.look == Look::Tally) {
@@ -166,7 +221,7 @@ QWidget* WorksheetWindow::createWidget(Control c)
         break;
     }
     case Kind::TextBox: {
-        auto* edit = new QLineEdit(this);
+        auto* edit = new QLineEdit(page_);
         edit->installEventFilter(this);
         connect(edit, &QLineEdit::textEdited, this, [this, c](const QString& text) {
             sheet_->userEdit(c, text.toStdString());
@@ -176,7 +231,7 @@ QWidget* WorksheetWindow::createWidget(Control c)
         break;
     }
     case Kind::List: {
-        auto* combo = new ListField(this);
+        auto* combo = new ListField(page_);
         // Items first: a list that is not editable yet takes them without
         // writing the first item's text into its line edit.
         fillList(combo, c);
@@ -191,20 +246,26 @@ QWidget* WorksheetWindow::createWidget(Control c)
         // field with an item's text typed in must not run the row's handler.
         listsIgnoreTypedText_ =
             QObject::disconnect(edit, &QLineEdit::editingFinished, combo, nullptr) && listsIgnoreTypedText_;
-        connect(combo, &QComboBox::activated, this, [this, c, edit](int index) {
+        connect(combo, &QComboBox::activated, this, [this, c, combo, edit](int index) {
+            // A pick of what was typed makes it counted.
+            if (typed_[c.index] == combo->itemText(index))
+                typed_[c.index].clear();
             sheet_->userPick(c, static_cast<std::size_t>(index));
-            syncChanged();
+            syncChanged(c);
+            sync(c);
             edit->setCursorPosition(0);
         });
         connect(edit, &QLineEdit::textEdited, this, [this, c](const QString& text) {
+            typed_[c.index] = text;
             sheet_->userEdit(c, text.toStdString());
-            syncChanged();
+            syncChanged(c);
+            sync(c);
         });
         w = combo;
         break;
     }
     case Kind::CheckBox: {
-        auto* box = new QCheckBox(this);
+        auto* box = new QCheckBox(page_);
         connect(box, &QCheckBox::clicked, this, [this, c] {
             sheet_->userTick(c);
             syncChanged();
@@ -213,7 +274,8 @@ QWidget* WorksheetWindow::createWidget(Control c)
         break;
     }
     case Kind::Button: {
-        auto* button = new QPushButton(this);
+        auto* button = new QPushButton(page_);
+        button->setToolTip(buttonNoteOf(c));
         connect(button, &QPushButton::clicked, this, [this, c] {
             sheet_->userPress(c);
             syncChanged();
@@ -228,7 +290,7 @@ QWidget* WorksheetWindow::createWidget(Control c)
     w->setObjectName(qs(d.name));
     if (const QString& name = accessibleNameOf(c); !name.isEmpty())
         w->setAccessibleName(name);
-    w->setGeometry(pixelRect(d));
+    w->setGeometry(worksheetGeometry().rectOf(d));
     widgets_[c.index] = w;
     sync(c);
     return w;
@@ -244,10 +306,13 @@ void WorksheetWindow::fillList(QComboBox* combo, Control c)
     combo->setCurrentIndex(-1);
 }
 
-void WorksheetWindow::syncChanged()
+void WorksheetWindow::syncChanged(std::optional<Control> userList, bool history)
 {
-    for (Control c : sheet_->changed())
+    for (Control c : sheet_->changed()) {
+        if (!history && c != userList && declOf(c).kind == Kind::List)
+            typed_[c.index].clear();
         sync(c);
+    }
     emit synced();
 }
 
@@ -282,17 +347,7 @@ void WorksheetWindow::sync(Control c)
             edit->setText(text);
         break;
     }
-    case Kind::List: {
-        auto* combo = static_cast<QComboBox*>(w);
-        if (combo->currentText() != text) {
-            const QSignalBlocker editBlocker(combo->lineEdit());
-            combo->setEditText(text);
-            // Show a long kind's name from its start.
-            combo->lineEdit()->setCursorPosition(0);
-        }
-        combo->setToolTip(text.trimmed().isEmpty() ? QString() : text);
-        break;
-    }
+    case Kind::List: syncList(static_cast<QComboBox*>(w), c, text); break;
     case Kind::CheckBox:
         static_cast<QCheckBox*>(w)->setChecked(sheet_->checked(c));
         static_cast<QCheckBox*>(w)->setText(text);
@@ -302,6 +357,43 @@ void WorksheetWindow::sync(Control c)
     }
     w->setEnabled(sheet_->enabled(c));
     w->setVisible(sheet_->visible(c));
+}
+
+void WorksheetWindow::syncList(QComboBox* combo, Control c, const QString& text)
+{
+    QLineEdit* edit = combo->lineEdit();
+    const QSignalBlocker editBlocker(edit);
+    // The drop-down opens on the item the field shows, or on none.
+    const int item = combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (combo->currentIndex() != item || combo->currentText() != text) {
+        // While the user types, the cursor stays where it is; elsewhere a
+        // long kind's name shows from its start.
+        const int cursor = edit->hasFocus() ? edit->cursorPosition() : 0;
+        combo->setCurrentIndex(item);
+        if (combo->currentText() != text)
+            combo->setEditText(text);
+        edit->setCursorPosition(cursor);
+    }
+
+    const bool typed = !text.trimmed().isEmpty() && text == typed_[c.index];
+    if (edit->font().italic() != typed) {
+        QFont font;
+        QPalette palette;
+        if (typed) {
+            font = edit->font();
+            font.setItalic(true);
+            palette.setColor(QPalette::Text, edit->palette().color(QPalette::PlaceholderText));
+        }
+        edit->setFont(font);
+        edit->setPalette(palette);
+    }
+    QString note;
+    if (typed)
+        note = uncountedNoteOf(c);
+    else if (!sheet_->enabled(c))
+        note = disabledNoteOf(c);
+    combo->setToolTip(note);
+    combo->setAccessibleDescription(note);
 }
 
 void WorksheetWindow::showCapacity(QLabel* label, Control c)
@@ -314,21 +406,6 @@ void WorksheetWindow::showCapacity(QLabel* label, Control c)
     label->setPalette(palette);
     label->setToolTip(note.value_or(QString()));
     label->setAccessibleDescription(note.value_or(QString()));
-}
-
-void WorksheetWindow::paintEvent(QPaintEvent*)
-{
-    QPainter painter(this);
-    painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
-    for (std::uint16_t i = 0; i < controlCount; ++i) {
-        const ControlDecl& d = form[i];
-        if (!sheet_->visible(Control{i}))
-            continue;
-        if (d.kind == Kind::Line)
-            painter.drawLine(px(d.left), px(d.top), px(d.left + d.width), px(d.top + d.height));
-        else if (d.kind == Kind::Shape)
-            painter.drawRect(pixelRect(d));
-    }
 }
 
 void WorksheetWindow::showMessage(std::string_view title, std::string_view text)

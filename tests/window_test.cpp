@@ -1,6 +1,8 @@
 // The window as a keyboard or screen-reader user meets it: the Tab order,
-// every control's accessible name, the over-capacity cues, and lists that a
-// stray mouse wheel cannot change.
+// every control's accessible name, the over-capacity cues, lists that a
+// stray key or mouse wheel cannot change, typed text that shows it is not
+// counted, every kind and caption readable, and a worksheet that scrolls to
+// the focus in a small window.
 #include "app/reading_order.h"
 #include "app/worksheet_window.h"
 #include "tools/gui_input.h"
@@ -11,7 +13,10 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QStyleOption>
 #include <QTest>
+#include <QTimer>
 #include <QWheelEvent>
 
 using namespace worksheet;
@@ -26,6 +31,29 @@ private:
     template <class W> W* find(const char* name) { return window->findChild<W*>(QString::fromLatin1(name)); }
 
     void pick(const char* list, int item) { chooseFromPopup(find<QComboBox>(list), item); }
+    std::string tally(Control c) { return window->sheet().text(c); }
+    void key(QKeyCombination keys) { QTest::keyClick(QApplication::focusWidget(), keys.key(), keys.keyboardModifiers()); }
+    // A truck row that counts: a mission, one truck, the ZIL picked.
+    void oneTruckPicked()
+    {
+        pick("Combo2", 1);
+        QTest::keyClicks(find<QLineEdit>("Text10"), "1");
+        pick("Combo33", 1);
+        QCOMPARE(tally("Combo33"_ctl), "ZIL Medium Truck");
+    }
+    // The first list whose current item is not the one its field shows.
+    QString listOutOfStep()
+    {
+        for (auto* list : window->findChildren<QComboBox*>())
+            if (list->currentIndex() != list->findText(list->currentText(), Qt::MatchExactly | Qt::MatchCaseSensitive))
+                return list->objectName() + ": " + list->currentText();
+        return {};
+    }
+    bool shownWhole(QWidget* w)
+    {
+        QWidget* viewport = window->page().parentWidget();
+        return viewport->rect().contains(QRect(w->mapTo(viewport, QPoint()), w->size()));
+    }
 
 private slots:
     void init()
@@ -112,6 +140,146 @@ private slots:
         QCOMPARE(list->currentText(), QString());
         QCOMPARE(window->sheet().text("Combo13"_ctl), "");
         QCOMPARE(window->sheet().text("Label108"_ctl), "0");
+    }
+
+    void keysOnAClosedListNeverPick_data()
+    {
+        QTest::addColumn<Qt::Key>("key");
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("Down opens the drop-down") << Qt::Key_Down << true;
+        QTest::newRow("Up opens the drop-down") << Qt::Key_Up << true;
+        QTest::newRow("Page Down opens the drop-down") << Qt::Key_PageDown << true;
+        QTest::newRow("Page Up opens the drop-down") << Qt::Key_PageUp << true;
+        QTest::newRow("Home moves the cursor") << Qt::Key_Home << false;
+        QTest::newRow("End moves the cursor") << Qt::Key_End << false;
+    }
+    void keysOnAClosedListNeverPick()
+    {
+        QFETCH(Qt::Key, key);
+        QFETCH(bool, opens);
+        oneTruckPicked();
+        const std::string squads = tally("Label110"_ctl), cargo = tally("Label108"_ctl);
+        auto* list = find<QComboBox>("Combo33");
+        list->lineEdit()->setFocus();
+        QTest::keyClick(list->lineEdit(), key);
+        QCOMPARE(list->view()->isVisible(), opens);
+        // The drop-down opens on the kind the field shows.
+        QCOMPARE(list->view()->currentIndex().row(), opens ? 1 : list->view()->currentIndex().row());
+        list->hidePopup();
+        QCOMPARE(tally("Combo33"_ctl), "ZIL Medium Truck");
+        QCOMPARE(tally("Label110"_ctl), squads);
+        QCOMPARE(tally("Label108"_ctl), cargo);
+    }
+
+    void aListsCurrentItemIsTheOneItsFieldShows()
+    {
+        oneTruckPicked();
+        pick("Combo33", 2);
+        QCOMPARE(find<QComboBox>("Combo33")->currentIndex(), 2);
+        key(Qt::CTRL | Qt::Key_Z);
+        QCOMPARE(tally("Combo33"_ctl), "ZIL Medium Truck");
+        QCOMPARE(listOutOfStep(), QString());
+        key(Qt::CTRL | Qt::Key_Z);
+        QCOMPARE(listOutOfStep(), QString());
+        key(Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
+        QCOMPARE(find<QComboBox>("Combo33")->currentIndex(), 1);
+        QTest::mouseClick(find<QPushButton>("Command11"), Qt::LeftButton);
+        QCOMPARE(listOutOfStep(), QString());
+
+        // Supplies with no room left: the pick is refused and the row reset.
+        QTest::mouseClick(find<QPushButton>("Command11"), Qt::LeftButton);
+        QTest::keyClicks(find<QLineEdit>("Text29"), "50");
+        QTimer::singleShot(0, this, [] {
+            if (QWidget* box = QApplication::activeModalWidget())
+                box->close();
+        });
+        pick("Combo8", 0);
+        QCOMPARE(tally("Label108"_ctl), "0");
+        QCOMPARE(listOutOfStep(), QString());
+    }
+
+    void typedTextShowsItIsNotCountedUntilAPick()
+    {
+        auto* list = find<QComboBox>("Combo13");
+        auto marked = [list] {
+            return list->lineEdit()->font().italic() && list->toolTip().contains("not counted") &&
+                   list->accessibleDescription() == list->toolTip();
+        };
+        list->lineEdit()->setFocus();
+        QTest::keyClicks(list->lineEdit(), "Smoke Munition");
+        QVERIFY(marked());
+        pick("Combo13", 5);
+        QVERIFY(!marked());
+        QCOMPARE(list->toolTip(), QString());
+        // Undone, the pick gives the typed text back, counted no more than before.
+        key(Qt::CTRL | Qt::Key_Z);
+        QCOMPARE(list->currentText(), QString("Smoke Munition"));
+        QVERIFY(marked());
+        // The section's Clear writes over it.
+        QTest::mouseClick(find<QPushButton>("Command8"), Qt::LeftButton);
+        QVERIFY(!marked());
+
+        auto* mission = find<QComboBox>("Combo2");
+        mission->lineEdit()->selectAll();
+        QTest::keyClicks(mission->lineEdit(), "Raid");
+        QVERIFY(mission->lineEdit()->font().italic());
+        QVERIFY(mission->toolTip().contains("mission type"));
+    }
+
+    void aDisabledListSaysWhatEnablesIt()
+    {
+        auto* list = find<QComboBox>("Combo33");
+        QVERIFY(!list->isEnabled());
+        QCOMPARE(list->toolTip(), QString("Type a count and choose a mission type first"));
+        oneTruckPicked();
+        QCOMPARE(list->toolTip(), QString());
+    }
+
+    void tabScrollsTheFocusIntoViewInASmallWindow()
+    {
+        window->resize(400, 300);
+        QWidget* first = find<QWidget>("Text35");
+        first->setFocus();
+        key(Qt::SHIFT | Qt::Key_Backtab);
+        QWidget* last = find<QWidget>("Command6");
+        QCOMPARE(QApplication::focusWidget(), last);
+        QVERIFY(shownWhole(last));
+        QVERIFY(!shownWhole(first));
+        key(Qt::Key_Tab);
+        QVERIFY(shownWhole(first));
+    }
+
+    // Run at more than one scale factor (see CMakeLists.txt).
+    void everyKindAndCaptionShowsWhole()
+    {
+        QCOMPARE(QFontInfo(find<QWidget>("Combo33")->font()).family(), worksheetFont().family());
+        for (Control c : readingOrder()) {
+            QWidget* w = window->widget(c);
+            if (!w)
+                continue;
+            const QFontMetrics metrics = w->fontMetrics();
+            const QString name = QString::fromUtf8(declOf(c).name.data());
+            if (auto* list = qobject_cast<QComboBox*>(w)) {
+                QLineEdit* edit = list->lineEdit();
+                // The line edit keeps 2 pixels either side, and one for the cursor.
+                const int room = edit->contentsRect().width() - 2 * 2 - 1;
+                for (int i = 0; i < list->count(); ++i)
+                    QVERIFY2(metrics.horizontalAdvance(list->itemText(i)) <= room,
+                             qPrintable(name + ": " + list->itemText(i)));
+            } else if (auto* button = qobject_cast<QPushButton*>(w)) {
+                QStyleOptionButton option;
+                option.initFrom(button);
+                option.text = button->text();
+                const QRect room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+                QVERIFY2(metrics.horizontalAdvance(button->text()) <= room.width(), qPrintable(name));
+            }
+        }
+        for (auto* label : window->findChildren<QLabel*>()) {
+            const QRect room = label->contentsRect();
+            const QRect needed = label->fontMetrics().boundingRect(
+                room, int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0), label->text());
+            QVERIFY2(room.contains(needed), qPrintable(label->objectName() + ": " + label->text()));
+        }
     }
 };
 

@@ -211,5 +211,5 @@ std::vector<std::string> GuiBackend::items(Control c) const
 
 bool GuiBackend::saveScreenshot(const std::string& path) const
 {
-    return window_->grab().save(QString::fromStdString(path));
+    return window_->page().grab().save(QString::fromStdString(path));
 }
