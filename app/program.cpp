@@ -2,6 +2,7 @@
 
 #include "message_box.h"
 #include "printing.h"
+#include "screen_fit.h"
 #include "worksheet_window.h"
 
 #include <QApplication>
@@ -54,7 +55,7 @@ ProgramWindow::ProgramWindow() : worksheet_(new WorksheetWindow)
     help->addAction(QStringLiteral("&About Combat Worksheet"), this, &ProgramWindow::showAbout);
 
     statusBar();
-    resize(sizeHint());
+    fitToScreen(*this);
 }
 
 void ProgramWindow::print()
