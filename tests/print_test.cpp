@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTemporaryDir>
+#include <QScreen>
 #include <QTest>
 
 #include <optional>
@@ -196,6 +197,15 @@ private slots:
         // The keys still reach the worksheet's own shortcut, not two owners.
         QTest::keyClick(find<QLineEdit>("Text35"), Qt::Key_Y, Qt::ControlModifier);
         QCOMPARE(find<QLineEdit>("Text35")->text(), QString("Hill"));
+    }
+
+    // The offscreen screen (800 x 600) is smaller than the worksheet: the
+    // window keeps to it and scrolls.
+    void theWindowKeepsToItsScreen()
+    {
+        const QSize room = program->screen()->availableGeometry().size();
+        QVERIFY(program->width() <= room.width() && program->height() <= room.height());
+        QVERIFY(program->worksheet().sizeHint().height() > room.height());
     }
 
     void aboutNamesTheVersion()
