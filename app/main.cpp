@@ -60,7 +60,7 @@ int main(int argc, char** argv)
     }
     QApplication app(argc, argv);
     describe(app); // an unknown option is reported here, before the window opens
-    QApplication::setFont(worksheetFont());
+    setUpApplication();
     QApplication::setDesktopFileName(QStringLiteral("org.combatworksheet.CombatWorksheet"));
     QIcon icon;
     for (const char* size : {"32", "64", "256"})

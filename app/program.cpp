@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QMenuBar>
+#include <QProxyStyle>
 #include <QStatusBar>
 
 namespace {
@@ -23,7 +24,26 @@ const char* const keyboardShortcuts = "Tab, Shift+Tab: move through the workshee
                                       "Ctrl+Q: quit\n"
                                       "F1: this list";
 
+// The desktop's style, but for the menu bar's overflow button: the three
+// menus always fit, and its icon alone would take half a megabyte.
+class WorksheetStyle : public QProxyStyle {
+public:
+    QIcon standardIcon(StandardPixmap icon, const QStyleOption* option, const QWidget* widget) const override
+    {
+        if (icon == SP_ToolBarHorizontalExtensionButton)
+            return {};
+        return QProxyStyle::standardIcon(icon, option, widget);
+    }
+};
+
 } // namespace
+
+void setUpApplication()
+{
+    QApplication::setApplicationName(QStringLiteral("Combat Worksheet"));
+    QApplication::setFont(worksheetFont());
+    QApplication::setStyle(new WorksheetStyle);
+}
 
 ProgramWindow::ProgramWindow() : worksheet_(new WorksheetWindow)
 {
@@ -54,7 +74,6 @@ ProgramWindow::ProgramWindow() : worksheet_(new WorksheetWindow)
                     &ProgramWindow::showKeyboardShortcuts);
     help->addAction(QStringLiteral("&About Combat Worksheet"), this, &ProgramWindow::showAbout);
 
-    statusBar();
     fitToScreen(*this);
 }
 

@@ -5,9 +5,14 @@
 class QAction;
 class WorksheetWindow;
 
+// What every run of the program sets up before its window: its name, the
+// worksheet's font and the style.
+void setUpApplication();
+
 // The program's window: the worksheet under a menu bar (File: print at once,
 // print with the dialog, export as PDF, quit; Edit: undo, redo; Help:
-// keyboard shortcuts, about), with a status line below. Print prints the
+// keyboard shortcuts, about), with a status line below once there is
+// something to confirm. Print prints the
 // worksheet at once, Exit ends the program, as closing the window does.
 class ProgramWindow : public QMainWindow {
     Q_OBJECT

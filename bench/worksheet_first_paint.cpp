@@ -3,15 +3,13 @@
 #include "first_paint.h"
 
 #include "app/program.h"
-#include "app/worksheet_window.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName("Combat Worksheet");
-    QApplication::setFont(worksheetFont());
+    setUpApplication();
 
     ProgramWindow window;
     quitAfterFirstPaint(window);
