@@ -175,4 +175,17 @@ TEST(Clears, BlankEveryRowAndTakeBackExactlyTheirShares)
     }
 }
 
+TEST(Rows, EachCountBoxEnablesItsOwnListOnceAMissionIsChosen)
+{
+    for (const Row& counted : rowsWaitingForCount) {
+        QuietHost host;
+        Sheet sheet{host, routes()};
+        sheet.userPick(missionType, 1);
+        sheet.userEdit(counted.count, "1");
+        for (const Row& row : rowsWaitingForCount)
+            EXPECT_EQ(sheet.enabled(row.list), row.list == counted.list)
+                << declOf(counted.count).name << " and " << declOf(row.list).name;
+    }
+}
+
 } // namespace
