@@ -38,6 +38,7 @@ using namespace worksheet::literals;
 constexpr Control mission = "Combo2"_ctl;
 constexpr Control missionFactor = "Label1"_ctl;
 constexpr Control exitButton = "Command3"_ctl;
+constexpr Control printButton = "Command1"_ctl;
 constexpr std::size_t maxTyped = 24;
 
 // The only messages the worksheet may show, word for word.
@@ -73,8 +74,9 @@ struct Host final : worksheet::Host {
     {
         messages.push_back({std::string(title), std::string(text)});
     }
-    void printWindow() override {}
+    void printWindow() override { ++pages; }
     void quit() override {}
+    int pages = 0;
 };
 
 struct State {
@@ -212,7 +214,10 @@ private:
     {
         const Snapshot before = snapshot();
         const std::size_t first = host_.messages.size();
+        const int pages = host_.pages;
         run();
+        if (host_.pages - pages != (kind == Step::Press && c == printButton))
+            fail("printed " + std::to_string(host_.pages - pages) + " pages on " + nameOf(c));
         const Snapshot after = snapshot();
         const std::span<const Message> shown(host_.messages.data() + first, host_.messages.size() - first);
         int numberErrors = 0, refusals = 0;
