@@ -157,4 +157,25 @@ TEST_F(SheetTest, ARefusedPickPutsBackEveryCaptionButKeepsTheRowSteps)
     EXPECT_EQ(sheet.text("Combo14"_ctl), "AT-3 Sagger ATGM");
 }
 
+
+TEST_F(SheetTest, ARunOfTypingIntoOneBoxIsUndoneAndRedoneAtOnce)
+{
+    EXPECT_FALSE(sheet.undo());
+    sheet.userEdit("Text23"_ctl, "1");
+    sheet.userEdit("Text23"_ctl, "12");
+    sheet.userEdit("Text24"_ctl, "5");
+    EXPECT_TRUE(sheet.undo());
+    EXPECT_EQ(sheet.text("Text24"_ctl), "");
+    EXPECT_EQ(sheet.text("Text23"_ctl), "12");
+    EXPECT_TRUE(sheet.undo());
+    EXPECT_EQ(sheet.text("Text23"_ctl), "");
+    EXPECT_FALSE(sheet.undo());
+    EXPECT_TRUE(sheet.redo());
+    EXPECT_EQ(sheet.text("Text23"_ctl), "12");
+    // Typing after an undo starts a step of its own.
+    sheet.userEdit("Text23"_ctl, "123");
+    EXPECT_TRUE(sheet.undo());
+    EXPECT_EQ(sheet.text("Text23"_ctl), "12");
+}
+
 } // namespace

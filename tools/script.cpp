@@ -175,6 +175,25 @@ private:
             const std::string got = backend_.caption(c);
             if (got != want)
                 fail(std::string(name) + ": expected " + quoted(want) + ", found " + quoted(got));
+        } else if (verb == "expect-all") {
+            // NAME=TEXT ..., a TEXT with blanks (or none) in double quotes.
+            while (!(rest = rest.substr(std::min(rest.size(), rest.find_first_not_of(' ')))).empty()) {
+                const std::size_t eq = rest.find('=');
+                if (eq == std::string_view::npos)
+                    throw ScriptError{"expect-all needs NAME=TEXT pairs"};
+                const std::string_view name = rest.substr(0, eq);
+                const Control c = control(name);
+                rest.remove_prefix(eq + 1);
+                const bool inQuotes = !rest.empty() && rest.front() == '"';
+                const std::size_t end = inQuotes ? rest.find('"', 1) : rest.find(' ');
+                if (inQuotes && end == std::string_view::npos)
+                    throw ScriptError{"expect-all: a text without its closing quote"};
+                const std::string want(inQuotes ? rest.substr(1, end - 1) : rest.substr(0, end));
+                rest.remove_prefix(std::min(rest.size(), inQuotes ? end + 1 : end));
+                const std::string got = backend_.caption(c);
+                if (got != want)
+                    fail(std::string(name) + ": expected " + quoted(want) + ", found " + quoted(got));
+            }
         } else if (verb == "expect-state") {
             const std::string_view name = takeWord(rest);
             const Control c = control(name);

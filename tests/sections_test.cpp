@@ -1,0 +1,191 @@
+// Every kind of every catalogue, picked once, and every Clear. The figures
+// below are the test's own copy of the catalogues, so that a wrong figure on
+// either side fails.
+#include "sections/routes.h"
+#include "sections/sections.h"
+#include "worksheet/number.h"
+#include "worksheet/shell.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+using namespace worksheet;
+using namespace sections;
+
+namespace {
+
+struct QuietHost final : Host {
+    void showMessage(std::string_view title, std::string_view text) override
+    {
+        ADD_FAILURE() << "unexpected message " << title << ": " << text;
+    }
+    void printWindow() override {}
+    void quit() override {}
+};
+
+constexpr Control summaryTallies[] = {summary::squads, summary::cargoPounds, summary::towing, summary::suppliesNeeded,
+                                      summary::combatLoad};
+
+// A worksheet under "Advance To Contact" (factor 2) with ten "PTS" in the
+// last truck row: 70 squads, 129520 lb of cargo and 10 towing places.
+struct Worksheet {
+    QuietHost host;
+    Sheet sheet{host, routes()};
+    Worksheet()
+    {
+        choose(missionType, "Advance To Contact");
+        fill(truckRows[4], "10", "PTS");
+    }
+    void choose(Control list, std::string_view item)
+    {
+        const auto items = sheet.items(list);
+        const auto at = std::find(items.begin(), items.end(), item);
+        ASSERT_NE(at, items.end()) << item << " in " << declOf(list).name;
+        sheet.userPick(list, static_cast<std::size_t>(at - items.begin()));
+    }
+    void fill(const Row& row, const std::string& count, std::string_view item)
+    {
+        sheet.userEdit(row.count, count);
+        choose(row.list, item);
+    }
+    double value(Control c) const { return parseNumber(sheet.text(c)); }
+};
+
+// A kind and its figures, in its catalogue's order of figures:
+// vehicles: supply load, squads, cargo pounds, towing places;
+// infantry: half squads, cargo pounds, supply load;
+// weapons: cargo pounds, supply load; towed units: supply load, places.
+struct Kind {
+    const Section* section;
+    std::string_view name;
+    double a, b = 0, c = 0, d = 0;
+};
+
+const Kind kinds[] = {
+    {&trucks, "ZIL Medium Truck", 4, 2, 5000, 1}, {&trucks, "Ural-375 Heavy Truck", 5, 3, 8000, 1},
+    {&trucks, "Landrover", 2, 0.5, 1250, 1}, {&trucks, "Trailer", 0, 0, 700, 0}, {&trucks, "Mule Train", 1, 0, 1200, 0},
+    {&trucks, "PTS", 11, 7, 12952, 1}, {&trucks, "LARC-5", 7, 2, 11200, 1}, {&trucks, "BAV-485", 5, 2.5, 5500, 1},
+    {&trucks, "ATMP", 4, 0, 3530, 1}, {&trucks, "Prinzgauer Ambulance", 0},
+    {&apcs, "BMD-1 APC", 8, 0.5, 0, 1}, {&apcs, "ENGESA EE-11 Uruta APC", 4, 1, 500, 1},
+    {&apcs, "FV433 Stormer Command Post", 4, 0.5, 500, 1}, {&apcs, "BTR-152 APC", 3, 2, 1200, 1},
+    {&apcs, "FV 601 Saracen APC", 3, 1, 600, 1}, {&apcs, "AMX-VCG Engineer Vehicle", 4, 1, 500, 1},
+    {&armour, "M-48 Medium Tank", 15, 0.5, 0, 1}, {&armour, "AMX-13 Lt Tank", 10, 0, 0, 1},
+    {&armour, "PT-76 Lt Tank", 8, 0, 0, 1}, {&armour, "TAM Medium Tank", 10, 0, 0, 1},
+    {&armour, "Scorpion Lt Tank", 9, 0, 0, 1}, {&armour, "Type 69 Main Battle Tank", 18, 0.5, 0, 1},
+    {&armour, "FV-601 Saladin Armoured Car", 6, 0.5, 0, 1}, {&armour, "Panhard VBL Armoured Car", 4, 0.5, 0, 1},
+    {&armour, "Wiesel Armoured Veh", 4, 0, 0, 1}, {&armour, "EE-9 Cascavel Armoured Car", 7, 0.5, 0, 1},
+    {&armour, "Fiat 6616 Armoured Car", 4, 0, 0, 1}, {&armour, "EE-3 Jararaca Armoured Car", 4, 0, 0, 1},
+    {&otherVehicles, "VT-55 Armoured Recovery Vehicle", 5, 0, 0, 1},
+    {&otherVehicles, "M-820 Mobile Workshop", 3, 0, 0, 1},
+    {&otherVehicles, "IMR Combat Engineer Vehicle", 8, 0, 0, 1},
+    {&otherVehicles, "RV-730 Recovery Truck", 3, 0, 0, 1}, {&otherVehicles, "BAT-M Bulldozer", 2, 0, 0, 1},
+    {&otherVehicles, "Military Excavator", 2, 0, 0, 1}, {&otherVehicles, "EWK-M2 Ferry", 10, 0, 0, 1},
+    {&otherVehicles, "Ceasar 155mm SP Arty", 26, 0, 0, 1}, {&otherVehicles, "Abbot 105mm SP Arty", 22, 0, 0, 1},
+    {&otherVehicles, "Astros II", 32, 0, 0, 1}, {&otherVehicles, "SPM-85 SP Mortar", 9, 0, 0, 1},
+    {&otherVehicles, "Panhard M3 VDA", 12, 0, 0, 1}, {&otherVehicles, "AMX-DCA", 12, 0, 0, 1},
+    {&otherVehicles, "ZRK Romb Launcher (SA-8)", 5, 0, 0, 0},
+    {&infantry, "Militia Infantry Squad", 2, 2500, 2}, {&infantry, "Infantry Squad", 2, 2500, 3},
+    {&infantry, "Marine Squad", 2, 2500, 8}, {&infantry, "Combat Engineer Squad", 2, 2500, 4},
+    {&infantry, "Pioneer Section", 1, 1250, 2}, {&infantry, "TAC HQ Section", 1, 1250, 2},
+    {&infantry, "Field CP Section", 1, 1250, 1}, {&infantry, "Medic Section", 1, 1250, 1},
+    {&infantry, "Officer", 0, 0, 0}, {&infantry, "Commander", 0, 0, 0}, {&infantry, "Raider Section", 1, 1250, 4},
+    {&infantry, "Mechanic Section", 0, 0, 0},
+    {&weapons, "RPG-7 Anti Tank Rocket", 15, 0}, {&weapons, "AT-3 Sagger ATGM", 25, 0},
+    {&weapons, "Bangalore Torpedo", 30, 0}, {&weapons, "Smoke Munition", 100, 0}, {&weapons, "Demo Charges", 20, 0},
+    {&weapons, "Illumination", 100, 0}, {&weapons, "M-29 81mm Mortar", 94, 16},
+    {&weapons, "OFB  E-1 2 Inch Mortar", 10, 3}, {&weapons, "Browning .50 Heavy Machinegun", 84, 5},
+    {&weapons, "FFV Carl Gustav Rocket Launcher", 33, 8}, {&weapons, "Merte MK2 Anti Ship Missile", 660, 0},
+    {&weapons, "Mon-50 Mine", 4, 0}, {&weapons, "FIM-92 Stinger SAM", 35, 0}, {&weapons, "SA-8 Gecko SAM", 80, 0},
+    {&weapons, "SA-7 SAM", 30, 0},
+    {&towedUnits, "Model 56 OTO Mal 105 PAK", 18, 1}, {&towedUnits, "M-101 105 mm Howitzer", 22, 1},
+    {&towedUnits, "SBAT-70 Rocket Launcher", 25, 1}, {&towedUnits, "L-6 Wombat 120mm RR", 4, 1},
+    {&towedUnits, "ZPU-4 14.5 mm Quad Heavy Machingegun", 6, 1},
+    {&towedUnits, "Rh202 Twin 20mm Anti-Aircraft Cannon", 12, 1},
+    {&towedUnits, "S-60 57mm Anti Aircraft Gun", 9, 1}, {&towedUnits, "ZU-23-2 Twin 23mm Anti Aircraft Gun", 7, 1},
+};
+
+constexpr double count = 2, factor = 2;
+constexpr double unchecked = NAN; // weapons: the squads left are recounted from the cargo left
+
+// What two of the kind add to the summary tallies, in summaryTallies' order.
+std::vector<double> added(const Kind& k)
+{
+    if (k.section == &infantry)
+        return {-count * k.a / 2, -count * k.b, 0, count * factor * k.c, count * k.c};
+    if (k.section == &weapons)
+        return {unchecked, -count * k.a, 0, count * factor * k.b, count * k.b};
+    if (k.section == &towedUnits)
+        return {0, 0, -count * k.b, count * factor * k.a, count * k.a};
+    const bool carries = k.section != &armour && k.section != &otherVehicles; // armour carries squads only
+    return {count * k.b, carries ? count * k.c : 0, count * k.d, count * factor * k.a, count * k.a};
+}
+
+TEST(Catalogues, EveryKindAddsItsFiguresToTheTallies)
+{
+    std::size_t nth = 0;
+    for (const Kind& k : kinds) {
+        Worksheet w;
+        // The rows take turns; the last truck row holds the trucks set up.
+        const auto& rows = k.section->rows;
+        const Row& row = rows[nth++ % (rows.size() - (k.section == &trucks))];
+        std::vector<double> before;
+        for (Control t : summaryTallies)
+            before.push_back(w.value(t));
+        w.fill(row, "2", k.name);
+        const auto want = added(k);
+        for (std::size_t i = 0; i < std::size(summaryTallies); ++i)
+            if (!std::isnan(want[i])) {
+                EXPECT_EQ(w.value(summaryTallies[i]) - before[i], want[i])
+                    << k.name << " in " << declOf(row.list).name << ": " << declOf(summaryTallies[i]).name;
+            }
+    }
+}
+
+TEST(Clears, BlankEveryRowAndTakeBackExactlyTheirShares)
+{
+    for (const Section& s : sectionTable) {
+        Worksheet w;
+        // Each row gets one of the section's kinds, in the table's order.
+        const Kind* k = std::find_if(std::begin(kinds), std::end(kinds), [&](const Kind& x) { return x.section == &s; });
+        for (const Row& row : s.rows)
+            if (row.list != truckRows[4].list)
+                w.fill(row, "1", (k++)->name);
+        std::vector<double> tallies, shares;
+        for (const Share& share : s.shares) {
+            tallies.push_back(w.value(share.tally));
+            shares.push_back(w.value(share.share));
+            EXPECT_NE(shares.back(), 0) << s.name << ": " << declOf(share.share).name;
+        }
+        w.sheet.userPress(s.clear);
+        for (const auto& rows : {s.rows, s.alsoBlanks})
+            for (const Row& row : rows) {
+                EXPECT_EQ(w.sheet.text(row.count), " ") << s.name << ": " << declOf(row.count).name;
+                EXPECT_EQ(w.sheet.text(row.list), " ") << s.name << ": " << declOf(row.list).name;
+            }
+        for (std::size_t i = 0; i < s.shares.size(); ++i) {
+            const Share& share = s.shares[i];
+            EXPECT_EQ(w.value(share.tally), tallies[i] + (share.taken ? shares[i] : -shares[i]))
+                << s.name << ": " << declOf(share.tally).name;
+            EXPECT_EQ(w.value(share.share), 0) << s.name << ": " << declOf(share.share).name;
+        }
+    }
+}
+
+TEST(Rows, EachCountBoxEnablesItsOwnListOnceAMissionIsChosen)
+{
+    for (const Row& counted : rowsWaitingForCount) {
+        QuietHost host;
+        Sheet sheet{host, routes()};
+        sheet.userPick(missionType, 1);
+        sheet.userEdit(counted.count, "1");
+        for (const Row& row : rowsWaitingForCount)
+            EXPECT_EQ(sheet.enabled(row.list), row.list == counted.list)
+                << declOf(counted.count).name << " and " << declOf(row.list).name;
+    }
+}
+
+} // namespace

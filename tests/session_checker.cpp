@@ -1,0 +1,391 @@
+#include "session_checker.h"
+
+#include "sections/routes.h"
+#include "sections/sections.h"
+#include "worksheet/number.h"
+#include "worksheet/sheet.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <span>
+#include <string_view>
+#include <vector>
+
+namespace session {
+
+std::size_t Seeded::below(std::size_t bound)
+{
+    std::uint64_t z = (state_ += 0x9e3779b97f4a7c15u);
+    z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9u;
+    z = (z ^ (z >> 27)) * 0x94d049bb133111ebu;
+    return bound == 0 ? 0 : static_cast<std::size_t>((z ^ (z >> 31)) % bound);
+}
+
+std::size_t FromBytes::below(std::size_t bound)
+{
+    if (n_ == 0 || bound == 0)
+        return 0;
+    --n_;
+    return *p_++ % bound;
+}
+
+namespace {
+
+using namespace worksheet;
+using namespace worksheet::literals;
+
+constexpr Control mission = "Combo2"_ctl;
+constexpr Control missionFactor = "Label1"_ctl;
+constexpr Control exitButton = "Command3"_ctl;
+constexpr Control printButton = "Command1"_ctl;
+constexpr std::size_t maxTyped = 24;
+
+// The only messages the worksheet may show, word for word.
+constexpr std::string_view transportError = "Transport Error", numberError = "Number Error";
+constexpr std::string_view selectMission = " Select Mission Type!";
+constexpr std::pair<std::string_view, std::string_view> ownMessages[] = {
+    {"Mission Error", selectMission},
+    {"Mission Error", "You Must Select a Mission Type"},
+    {transportError, "*-*Not Enough Transport to carry Cargo: Hit Reset to redo!"},
+    {transportError, "You Need More Vehicles For Towing"},
+    {numberError, "A number on the worksheet is too large to work with."},
+};
+
+// Pieces of text a user might type: counts, huge and tiny numbers, signs,
+// exponents, blanks, words, and list texts that some handlers match.
+constexpr std::string_view pieces[] = {
+    "0", "1", "2", "3", "4", "5", "7", "10", "12", "100", "0.5", "1.5", "2.5", "-1", "-0.5", "-0", "+3", ".5", "5.",
+    "1e400", "1e308", "-1e308", "1.7976931348623157e308", "1.79769313486231e308", "9e307", "1e300", "1e154",
+    "4.9e-324", "1e-320", "2.2250738585072014e-308", "1e-5", "1e15", "1e16", "999999999999999", "0.1", "0.3",
+    "123456789012345678", "1d300", "1D-5", "1E+3", "25e-1", "12E", "1e", "e5", " ", "  ", "", "1 2", "1,5", "1.2.3",
+    "- 4", "+", "-", ".", "nan", "inf", "Infinity", "0x10", "3 trucks", "None", "none", "Combat Supplies",
+    "BTR-152 APC", "FV 601 Saracen APC", "Airstrike", "Raid", "Recon", "Deliberate Attack", "ASU-57 Assault Gun",
+    "ZIL Medium Truck", "Infantry Squad", "\t", "\n", "\r", "\x01", "\x7f", "\xc2\xa0", "\xef\xbc\x91", "\xff\xfe"};
+constexpr std::size_t typeablePieces = std::size(pieces) - 8;
+
+struct Message {
+    std::string title, text;
+};
+
+struct Host final : worksheet::Host {
+    std::vector<Message> messages;
+    void showMessage(std::string_view title, std::string_view text) override
+    {
+        messages.push_back({std::string(title), std::string(text)});
+    }
+    void printWindow() override { ++pages; }
+    void quit() override {}
+    int pages = 0;
+};
+
+struct State {
+    std::string text;
+    bool visible, enabled, checked;
+    friend bool operator==(const State&, const State&) = default;
+};
+using Snapshot = std::vector<State>;
+
+[[noreturn]] void fail(const std::string& what)
+{
+    throw Broken(what);
+}
+
+std::string quoted(std::string_view s)
+{
+    return "\"" + std::string(s) + "\"";
+}
+
+std::string nameOf(Control c)
+{
+    return std::string(declOf(c).name);
+}
+
+std::string describe(const State& s)
+{
+    return quoted(s.text) + (s.visible ? " visible" : " hidden") + (s.enabled ? " enabled" : " disabled") +
+           (s.checked ? " checked" : " unchecked");
+}
+
+bool isWrittenNumber(const std::string& t)
+{
+    if (t.empty() || t == "-0" || t.find_first_of(", ") != std::string::npos)
+        return false;
+    const double v = parseNumber(t);
+    return std::isfinite(v) && formatNumber(v) == t;
+}
+
+class Session {
+public:
+    Session(Choices& in, const Options& options) : in_(in), options_(options), sheet_(host_, sections::routes()) {}
+
+    void run()
+    {
+        for (std::size_t step = 0; step < options_.steps && !in_.exhausted(); ++step) {
+            oneStep();
+            if (options_.expectEvery && step % options_.expectEvery == options_.expectEvery - 1)
+                expectState();
+        }
+        script("expect-no-message");
+    }
+
+private:
+    Snapshot snapshot() const
+    {
+        Snapshot s;
+        for (std::uint16_t i = 0; i < controlCount; ++i) {
+            const Control c{i};
+            s.push_back({sheet_.text(c), sheet_.visible(c), sheet_.enabled(c), sheet_.checked(c)});
+        }
+        return s;
+    }
+
+    void script(const std::string& line) const
+    {
+        if (options_.script)
+            options_.script(line);
+    }
+
+    // What the window must show now: the summary tallies and a few controls.
+    void expectState()
+    {
+        for (Control c : {sections::summary::squads, sections::summary::cargoPounds, sections::summary::towing,
+                          sections::summary::suppliesNeeded, sections::summary::combatLoad})
+            script("expect " + nameOf(c) + " " + quoted(sheet_.text(c)));
+        for (int i = 0; i < 3; ++i) {
+            const Control c{static_cast<std::uint16_t>(1 + in_.below(controlCount - 1))};
+            const Kind kind = declOf(c).kind;
+            if (kind == Kind::Line || kind == Kind::Shape)
+                continue;
+            script("expect " + nameOf(c) + " " + quoted(sheet_.text(c)));
+            script("expect-state " + nameOf(c) + (sheet_.enabled(c) ? " enabled" : " disabled"));
+            script("expect-state " + nameOf(c) + (sheet_.visible(c) ? " visible" : " hidden"));
+            if (kind == Kind::CheckBox)
+                script("expect-state " + nameOf(c) + (sheet_.checked(c) ? " checked" : " unchecked"));
+        }
+    }
+
+    // Each write rounds to 15 significant digits, so a sum may drift from
+    // its tally by a few parts in 1E+15 of the largest figure seen, per write.
+    void expectNear(double want, double got, const std::string& what)
+    {
+        largest_ = std::max({largest_, std::fabs(want), std::fabs(got)});
+        if (std::fabs(want - got) > largest_ * 1e-11)
+            fail(what + " is " + formatNumber(got) + " where " + formatNumber(want) + " was due");
+    }
+
+    double value(const Snapshot& s, Control c) const { return parseNumber(s[c.index].text); }
+
+    void checkTallies(const Snapshot& now)
+    {
+        using namespace sections;
+        for (Control tally : {summary::combatLoad, summary::suppliesNeeded, summary::towing}) {
+            double sum = 0;
+            for (const Section& s : sectionTable)
+                for (const Share& share : s.shares)
+                    if (share.tally == tally)
+                        sum += (share.taken ? -1 : 1) * value(now, share.share);
+            expectNear(sum, value(now, tally), "the tally " + nameOf(tally));
+        }
+        expectNear(value(now, truckShares::towedUnits) + value(now, towedShares::towingTaken),
+                   value(now, grid::towedUnits), "the towed units");
+    }
+
+    // A Clear blanks its shares; one that blanks no other section's rows
+    // takes exactly its shares back out of the tallies.
+    void checkClear(Control button, const Snapshot& before, const Snapshot& after)
+    {
+        for (const sections::Section& s : sections::sectionTable) {
+            if (s.clear != button)
+                continue;
+            const std::string clear = std::string(s.name) + " Clear: ";
+            for (const sections::Share& share : s.shares) {
+                expectNear(0, value(after, share.share), clear + nameOf(share.share));
+                if (s.alsoBlanks.empty())
+                    expectNear(value(before, share.tally) + (share.taken ? 1 : -1) * value(before, share.share),
+                               value(after, share.tally), clear + "the tally " + nameOf(share.tally));
+            }
+        }
+    }
+
+    enum class Step { Edit, Pick, Press, Tick, Undo };
+
+    template <class Event> void event(Step kind, Control c, Event&& run)
+    {
+        const Snapshot before = snapshot();
+        const std::size_t first = host_.messages.size();
+        const int pages = host_.pages;
+        run();
+        if (host_.pages - pages != (kind == Step::Press && c == printButton))
+            fail("printed " + std::to_string(host_.pages - pages) + " pages on " + nameOf(c));
+        const Snapshot after = snapshot();
+        const std::span<const Message> shown(host_.messages.data() + first, host_.messages.size() - first);
+        int numberErrors = 0, refusals = 0;
+        for (const Message& m : shown) {
+            script("expect-message " + m.title + ": " + quoted(m.text));
+            if (std::find_if(std::begin(ownMessages), std::end(ownMessages), [&](const auto& own) {
+                    return own.first == m.title && own.second == m.text;
+                }) == std::end(ownMessages))
+                fail("a message that is not the worksheet's own: " + m.title + ": " + m.text);
+            numberErrors += m.title == numberError;
+            refusals += m.title == transportError;
+            if (m.text == selectMission && value(before, missionFactor) != 0)
+                fail("\"Select Mission Type!\" while a mission is chosen");
+        }
+        if (kind == Step::Undo && !shown.empty())
+            fail("undo or redo showed a message");
+        const auto changed = sheet_.changed();
+        for (std::uint16_t i = 0; i < controlCount; ++i) {
+            const Control ci{i};
+            const State &b = before[i], &a = after[i];
+            if (form[i].kind == Kind::Label && a.text != form[i].text && a.text != " " && !isWrittenNumber(a.text))
+                fail(nameOf(ci) + " shows " + quoted(a.text) + ": no start caption, blank or number");
+            if (b != a && std::find(changed.begin(), changed.end(), ci) == changed.end())
+                fail(nameOf(ci) + " changed from " + describe(b) + " to " + describe(a) + " unreported");
+            if (numberErrors > 0 && b != a)
+                fail("a number error left " + nameOf(ci) + " at " + describe(a) + ", not " + describe(b));
+            if (refusals > 0 && form[i].kind == Kind::Label && ci != sections::supplyShares::refusedPicks &&
+                b.text != a.text)
+                fail("a refused pick changed " + nameOf(ci) + " from " + quoted(b.text) + " to " + quoted(a.text));
+        }
+        if (numberErrors > 1 || (numberErrors == 1 && shown.back().title != numberError))
+            fail("the number error was not the event's last and only message");
+        if (refusals > 1 || (refusals > 0 && kind != Step::Pick))
+            fail("a refusal that is not the one of a pick");
+        checkTallies(after);
+        if (kind == Step::Press)
+            checkClear(c, before, after);
+    }
+
+    std::vector<Control> reachable(std::initializer_list<Kind> kinds) const
+    {
+        std::vector<Control> out;
+        for (std::uint16_t i = 0; i < controlCount; ++i) {
+            const Control c{i};
+            if (std::find(kinds.begin(), kinds.end(), form[i].kind) != kinds.end() && sheet_.visible(c) &&
+                sheet_.enabled(c) && c != exitButton && (form[i].kind != Kind::List || !sheet_.items(c).empty()))
+                out.push_back(c);
+        }
+        return out;
+    }
+
+    Control any(std::initializer_list<Kind> kinds)
+    {
+        const auto controls = reachable(kinds);
+        return controls[in_.below(controls.size())];
+    }
+
+    std::string makeText()
+    {
+        std::string text;
+        for (std::size_t n = 1 + in_.below(3); n > 0; --n) {
+            const std::size_t roll = in_.below(8);
+            if (roll < 6)
+                text += pieces[in_.below(options_.typeable ? typeablePieces : std::size(pieces))];
+            else if (roll == 6 || options_.typeable)
+                text.push_back("0123456789.+-eEdD ,"[in_.below(19)]);
+            else if (in_.below(2))
+                text += std::string(in_.below(256) * 32, "9 0.e-"[in_.below(6)]);
+            else
+                for (std::size_t i = in_.below(12); i > 0; --i)
+                    text.push_back(static_cast<char>(in_.below(256)));
+        }
+        return text;
+    }
+
+    void line(std::string_view verb, Control c, std::string_view text)
+    {
+        script(std::string(verb) + " " + nameOf(c) + " " + quoted(text));
+    }
+
+    void type(Control c, std::string text)
+    {
+        text.resize(std::min(text.size(), maxTyped));
+        if (text.empty())
+            return;
+        line("type", c, text);
+        std::string field = sheet_.text(c);
+        for (char ch : text) {
+            field.push_back(ch);
+            event(Step::Edit, c, [&] { sheet_.userEdit(c, field); });
+        }
+    }
+
+    void paste(Control c, const std::string& text)
+    {
+        if (sheet_.text(c) == text)
+            return;
+        if (text.empty())
+            script("erase " + nameOf(c));
+        else
+            line("paste", c, text);
+        event(Step::Edit, c, [&] { sheet_.userEdit(c, text); });
+    }
+
+    void pick(Control c)
+    {
+        const std::size_t item = in_.below(sheet_.items(c).size());
+        line("pick", c, sheet_.items(c)[item]);
+        event(Step::Pick, c, [&] { sheet_.userPick(c, item); });
+    }
+
+    void oneStep()
+    {
+        switch (in_.below(20)) {
+        case 0: case 1: case 2: return type(any({Kind::TextBox, Kind::List}), makeText());
+        case 3: case 4: return paste(any({Kind::TextBox, Kind::List}), makeText());
+        case 5: return paste(any({Kind::TextBox, Kind::List}), "");
+        case 6: case 7: case 8: case 9: return pick(any({Kind::List}));
+        case 10: case 11: { // a row as a user fills it in: the count, then the kind
+            const auto& section = sections::sectionTable[in_.below(std::size(sections::sectionTable))];
+            const Row& row = section.rows[in_.below(section.rows.size())];
+            paste(row.count, makeText());
+            if (sheet_.enabled(row.list) && !sheet_.items(row.list).empty())
+                pick(row.list);
+            return;
+        }
+        case 12: return pick(mission);
+        case 13: case 14: case 15: {
+            const Control c = any({Kind::Button});
+            script("press " + nameOf(c));
+            return event(Step::Press, c, [&] { sheet_.userPress(c); });
+        }
+        case 16: {
+            const Control c = any({Kind::CheckBox});
+            script("tick " + nameOf(c));
+            return event(Step::Tick, c, [&] { sheet_.userTick(c); });
+        }
+        case 17: script("undo"); return event(Step::Undo, mission, [&] { sheet_.undo(); });
+        case 18: script("redo"); return event(Step::Undo, mission, [&] { sheet_.redo(); });
+        default: { // undo then redo comes back to the same state
+            const Snapshot before = snapshot();
+            if (!sheet_.canUndo())
+                return;
+            script("undo");
+            script("redo");
+            if (!sheet_.undo() || !sheet_.redo())
+                fail("undo or redo refused right after the other");
+            const Snapshot after = snapshot();
+            for (std::uint16_t i = 0; i < controlCount; ++i)
+                if (before[i] != after[i])
+                    fail("undo and redo left " + nameOf(Control{i}) + " at " + describe(after[i]) + ", not " +
+                         describe(before[i]));
+        }
+        }
+    }
+
+    Choices& in_;
+    const Options& options_;
+    Host host_;
+    Sheet sheet_;
+    double largest_ = 0;
+};
+
+} // namespace
+
+void run(Choices& choices, const Options& options)
+{
+    Session(choices, options).run();
+}
+
+} // namespace session

@@ -1,0 +1,79 @@
+// Random worksheet sessions over the headless core, with the worksheet's
+// invariants checked after every event:
+//
+// - every label holds its start caption, a blank, or a number written by the
+//   number rule (never "inf", "nan", "-0" or a separator);
+// - a message is one of the worksheet's own, "Select Mission Type!" only
+//   while no mission is chosen, and undo and redo show none;
+// - a number error or a refused pick leaves every control (every label but
+//   the refusal counter) as before;
+// - each summary tally of combat load, supplies and towing places is the
+//   sum of the sections' shares of it, up to the rounding of 15 digits;
+// - a section's Clear takes exactly its shares back out of the tallies;
+// - every control an event changed is reported, so the window shows it;
+// - undo followed by redo gives back the state before the undo.
+//
+// The choices come from fuzz bytes or from a seeded random source; the steps
+// can be written out as a scenario file, which the window then replays.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <stdexcept>
+#include <string>
+
+namespace session {
+
+// Where a session's choices come from.
+class Choices {
+public:
+    virtual ~Choices() = default;
+    // A number in [0, bound), or 0 when bound is 0.
+    virtual std::size_t below(std::size_t bound) = 0;
+    virtual bool exhausted() const = 0;
+};
+
+// splitmix64: the same seed gives the same session on every platform.
+class Seeded final : public Choices {
+public:
+    explicit Seeded(std::uint64_t seed) : state_(seed) {}
+    std::size_t below(std::size_t bound) override;
+    bool exhausted() const override { return false; }
+
+private:
+    std::uint64_t state_;
+};
+
+// The fuzzer's bytes, read from the front.
+class FromBytes final : public Choices {
+public:
+    FromBytes(const std::uint8_t* data, std::size_t size) : p_(data), n_(size) {}
+    std::size_t below(std::size_t bound) override;
+    bool exhausted() const override { return n_ == 0; }
+
+private:
+    const std::uint8_t* p_;
+    std::size_t n_;
+};
+
+struct Broken : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+struct Options {
+    std::size_t steps = 48;
+    // Only texts a keyboard types into the window: no control characters,
+    // nothing outside ASCII, no texts of thousands of characters.
+    bool typeable = false;
+    // Receives each step, and each message it showed, as scenario lines.
+    std::function<void(const std::string&)> script;
+    // Every so many steps, the script also expects the summary tallies and
+    // a few controls drawn at random.
+    std::size_t expectEvery = 0;
+};
+
+// Runs one session; throws Broken at the first invariant that fails.
+void run(Choices& choices, const Options& options);
+
+} // namespace session
