@@ -5,6 +5,7 @@
 #include "sections.h"
 #include "worksheet/shell.h"
 
+#include <algorithm>
 #include <array>
 
 namespace sections {
@@ -55,6 +56,7 @@ template <std::size_t... N> constexpr auto join(const std::array<Route, N>&... p
 }
 
 constexpr auto table = join(std::to_array(fixedRoutes), changeRoutes, sectionRoutes);
+static_assert(std::all_of(table.begin(), table.end(), [](const Route& r) { return r.handler != nullptr; }));
 
 } // namespace
 

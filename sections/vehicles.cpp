@@ -87,6 +87,19 @@ constexpr VehicleKind otherVehicleKinds[] = {
 static_assert(namesAreUnique(truckKinds) && namesAreUnique(apcKinds) && namesAreUnique(armourKinds) &&
               namesAreUnique(otherVehicleKinds));
 
+// A figure of a section that keeps no tally of it would be ignored: it must
+// be 0.
+constexpr bool noneHas(std::span<const VehicleKind> kinds, double VehicleKind::*figure)
+{
+    for (const VehicleKind& kind : kinds)
+        if (kind.*figure != 0)
+            return false;
+    return true;
+}
+static_assert(noneHas(armourKinds, &VehicleKind::cargoPounds));
+static_assert(noneHas(otherVehicleKinds, &VehicleKind::squads) &&
+              noneHas(otherVehicleKinds, &VehicleKind::cargoPounds));
+
 // A kind's figure for a summary tally (the supplies needed are the supply
 // load times the mission factor).
 double figureFor(const VehicleKind& kind, Control tally)

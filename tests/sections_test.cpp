@@ -66,46 +66,83 @@ struct Kind {
 };
 
 const Kind kinds[] = {
-    {&trucks, "ZIL Medium Truck", 4, 2, 5000, 1}, {&trucks, "Ural-375 Heavy Truck", 5, 3, 8000, 1},
-    {&trucks, "Landrover", 2, 0.5, 1250, 1}, {&trucks, "Trailer", 0, 0, 700, 0}, {&trucks, "Mule Train", 1, 0, 1200, 0},
-    {&trucks, "PTS", 11, 7, 12952, 1}, {&trucks, "LARC-5", 7, 2, 11200, 1}, {&trucks, "BAV-485", 5, 2.5, 5500, 1},
-    {&trucks, "ATMP", 4, 0, 3530, 1}, {&trucks, "Prinzgauer Ambulance", 0},
-    {&apcs, "BMD-1 APC", 8, 0.5, 0, 1}, {&apcs, "ENGESA EE-11 Uruta APC", 4, 1, 500, 1},
-    {&apcs, "FV433 Stormer Command Post", 4, 0.5, 500, 1}, {&apcs, "BTR-152 APC", 3, 2, 1200, 1},
-    {&apcs, "FV 601 Saracen APC", 3, 1, 600, 1}, {&apcs, "AMX-VCG Engineer Vehicle", 4, 1, 500, 1},
-    {&armour, "M-48 Medium Tank", 15, 0.5, 0, 1}, {&armour, "AMX-13 Lt Tank", 10, 0, 0, 1},
-    {&armour, "PT-76 Lt Tank", 8, 0, 0, 1}, {&armour, "TAM Medium Tank", 10, 0, 0, 1},
-    {&armour, "Scorpion Lt Tank", 9, 0, 0, 1}, {&armour, "Type 69 Main Battle Tank", 18, 0.5, 0, 1},
-    {&armour, "FV-601 Saladin Armoured Car", 6, 0.5, 0, 1}, {&armour, "Panhard VBL Armoured Car", 4, 0.5, 0, 1},
-    {&armour, "Wiesel Armoured Veh", 4, 0, 0, 1}, {&armour, "EE-9 Cascavel Armoured Car", 7, 0.5, 0, 1},
-    {&armour, "Fiat 6616 Armoured Car", 4, 0, 0, 1}, {&armour, "EE-3 Jararaca Armoured Car", 4, 0, 0, 1},
+    {&trucks, "ZIL Medium Truck", 4, 2, 5000, 1},
+    {&trucks, "Ural-375 Heavy Truck", 5, 3, 8000, 1},
+    {&trucks, "Landrover", 2, 0.5, 1250, 1},
+    {&trucks, "Trailer", 0, 0, 700, 0},
+    {&trucks, "Mule Train", 1, 0, 1200, 0},
+    {&trucks, "PTS", 11, 7, 12952, 1},
+    {&trucks, "LARC-5", 7, 2, 11200, 1},
+    {&trucks, "BAV-485", 5, 2.5, 5500, 1},
+    {&trucks, "ATMP", 4, 0, 3530, 1},
+    {&trucks, "Prinzgauer Ambulance", 0},
+    {&apcs, "BMD-1 APC", 8, 0.5, 0, 1},
+    {&apcs, "ENGESA EE-11 Uruta APC", 4, 1, 500, 1},
+    {&apcs, "FV433 Stormer Command Post", 4, 0.5, 500, 1},
+    {&apcs, "BTR-152 APC", 3, 2, 1200, 1},
+    {&apcs, "FV 601 Saracen APC", 3, 1, 600, 1},
+    {&apcs, "AMX-VCG Engineer Vehicle", 4, 1, 500, 1},
+    {&armour, "M-48 Medium Tank", 15, 0.5, 0, 1},
+    {&armour, "AMX-13 Lt Tank", 10, 0, 0, 1},
+    {&armour, "PT-76 Lt Tank", 8, 0, 0, 1},
+    {&armour, "TAM Medium Tank", 10, 0, 0, 1},
+    {&armour, "Scorpion Lt Tank", 9, 0, 0, 1},
+    {&armour, "Type 69 Main Battle Tank", 18, 0.5, 0, 1},
+    {&armour, "FV-601 Saladin Armoured Car", 6, 0.5, 0, 1},
+    {&armour, "Panhard VBL Armoured Car", 4, 0.5, 0, 1},
+    {&armour, "Wiesel Armoured Veh", 4, 0, 0, 1},
+    {&armour, "EE-9 Cascavel Armoured Car", 7, 0.5, 0, 1},
+    {&armour, "Fiat 6616 Armoured Car", 4, 0, 0, 1},
+    {&armour, "EE-3 Jararaca Armoured Car", 4, 0, 0, 1},
     {&otherVehicles, "VT-55 Armoured Recovery Vehicle", 5, 0, 0, 1},
     {&otherVehicles, "M-820 Mobile Workshop", 3, 0, 0, 1},
     {&otherVehicles, "IMR Combat Engineer Vehicle", 8, 0, 0, 1},
-    {&otherVehicles, "RV-730 Recovery Truck", 3, 0, 0, 1}, {&otherVehicles, "BAT-M Bulldozer", 2, 0, 0, 1},
-    {&otherVehicles, "Military Excavator", 2, 0, 0, 1}, {&otherVehicles, "EWK-M2 Ferry", 10, 0, 0, 1},
-    {&otherVehicles, "Ceasar 155mm SP Arty", 26, 0, 0, 1}, {&otherVehicles, "Abbot 105mm SP Arty", 22, 0, 0, 1},
-    {&otherVehicles, "Astros II", 32, 0, 0, 1}, {&otherVehicles, "SPM-85 SP Mortar", 9, 0, 0, 1},
-    {&otherVehicles, "Panhard M3 VDA", 12, 0, 0, 1}, {&otherVehicles, "AMX-DCA", 12, 0, 0, 1},
+    {&otherVehicles, "RV-730 Recovery Truck", 3, 0, 0, 1},
+    {&otherVehicles, "BAT-M Bulldozer", 2, 0, 0, 1},
+    {&otherVehicles, "Military Excavator", 2, 0, 0, 1},
+    {&otherVehicles, "EWK-M2 Ferry", 10, 0, 0, 1},
+    {&otherVehicles, "Ceasar 155mm SP Arty", 26, 0, 0, 1},
+    {&otherVehicles, "Abbot 105mm SP Arty", 22, 0, 0, 1},
+    {&otherVehicles, "Astros II", 32, 0, 0, 1},
+    {&otherVehicles, "SPM-85 SP Mortar", 9, 0, 0, 1},
+    {&otherVehicles, "Panhard M3 VDA", 12, 0, 0, 1},
+    {&otherVehicles, "AMX-DCA", 12, 0, 0, 1},
     {&otherVehicles, "ZRK Romb Launcher (SA-8)", 5, 0, 0, 0},
-    {&infantry, "Militia Infantry Squad", 2, 2500, 2}, {&infantry, "Infantry Squad", 2, 2500, 3},
-    {&infantry, "Marine Squad", 2, 2500, 8}, {&infantry, "Combat Engineer Squad", 2, 2500, 4},
-    {&infantry, "Pioneer Section", 1, 1250, 2}, {&infantry, "TAC HQ Section", 1, 1250, 2},
-    {&infantry, "Field CP Section", 1, 1250, 1}, {&infantry, "Medic Section", 1, 1250, 1},
-    {&infantry, "Officer", 0, 0, 0}, {&infantry, "Commander", 0, 0, 0}, {&infantry, "Raider Section", 1, 1250, 4},
+    {&infantry, "Militia Infantry Squad", 2, 2500, 2},
+    {&infantry, "Infantry Squad", 2, 2500, 3},
+    {&infantry, "Marine Squad", 2, 2500, 8},
+    {&infantry, "Combat Engineer Squad", 2, 2500, 4},
+    {&infantry, "Pioneer Section", 1, 1250, 2},
+    {&infantry, "TAC HQ Section", 1, 1250, 2},
+    {&infantry, "Field CP Section", 1, 1250, 1},
+    {&infantry, "Medic Section", 1, 1250, 1},
+    {&infantry, "Officer", 0, 0, 0},
+    {&infantry, "Commander", 0, 0, 0},
+    {&infantry, "Raider Section", 1, 1250, 4},
     {&infantry, "Mechanic Section", 0, 0, 0},
-    {&weapons, "RPG-7 Anti Tank Rocket", 15, 0}, {&weapons, "AT-3 Sagger ATGM", 25, 0},
-    {&weapons, "Bangalore Torpedo", 30, 0}, {&weapons, "Smoke Munition", 100, 0}, {&weapons, "Demo Charges", 20, 0},
-    {&weapons, "Illumination", 100, 0}, {&weapons, "M-29 81mm Mortar", 94, 16},
-    {&weapons, "OFB  E-1 2 Inch Mortar", 10, 3}, {&weapons, "Browning .50 Heavy Machinegun", 84, 5},
-    {&weapons, "FFV Carl Gustav Rocket Launcher", 33, 8}, {&weapons, "Merte MK2 Anti Ship Missile", 660, 0},
-    {&weapons, "Mon-50 Mine", 4, 0}, {&weapons, "FIM-92 Stinger SAM", 35, 0}, {&weapons, "SA-8 Gecko SAM", 80, 0},
+    {&weapons, "RPG-7 Anti Tank Rocket", 15, 0},
+    {&weapons, "AT-3 Sagger ATGM", 25, 0},
+    {&weapons, "Bangalore Torpedo", 30, 0},
+    {&weapons, "Smoke Munition", 100, 0},
+    {&weapons, "Demo Charges", 20, 0},
+    {&weapons, "Illumination", 100, 0},
+    {&weapons, "M-29 81mm Mortar", 94, 16},
+    {&weapons, "OFB  E-1 2 Inch Mortar", 10, 3},
+    {&weapons, "Browning .50 Heavy Machinegun", 84, 5},
+    {&weapons, "FFV Carl Gustav Rocket Launcher", 33, 8},
+    {&weapons, "Merte MK2 Anti Ship Missile", 660, 0},
+    {&weapons, "Mon-50 Mine", 4, 0},
+    {&weapons, "FIM-92 Stinger SAM", 35, 0},
+    {&weapons, "SA-8 Gecko SAM", 80, 0},
     {&weapons, "SA-7 SAM", 30, 0},
-    {&towedUnits, "Model 56 OTO Mal 105 PAK", 18, 1}, {&towedUnits, "M-101 105 mm Howitzer", 22, 1},
-    {&towedUnits, "SBAT-70 Rocket Launcher", 25, 1}, {&towedUnits, "L-6 Wombat 120mm RR", 4, 1},
+    {&towedUnits, "Model 56 OTO Mal 105 PAK", 18, 1},
+    {&towedUnits, "M-101 105 mm Howitzer", 22, 1},
+    {&towedUnits, "SBAT-70 Rocket Launcher", 25, 1},
+    {&towedUnits, "L-6 Wombat 120mm RR", 4, 1},
     {&towedUnits, "ZPU-4 14.5 mm Quad Heavy Machingegun", 6, 1},
     {&towedUnits, "Rh202 Twin 20mm Anti-Aircraft Cannon", 12, 1},
-    {&towedUnits, "S-60 57mm Anti Aircraft Gun", 9, 1}, {&towedUnits, "ZU-23-2 Twin 23mm Anti Aircraft Gun", 7, 1},
+    {&towedUnits, "S-60 57mm Anti Aircraft Gun", 9, 1},
+    {&towedUnits, "ZU-23-2 Twin 23mm Anti Aircraft Gun", 7, 1},
 };
 
 constexpr double count = 2, factor = 2;
@@ -150,7 +187,8 @@ TEST(Clears, BlankEveryRowAndTakeBackExactlyTheirShares)
     for (const Section& s : sectionTable) {
         Worksheet w;
         // Each row gets one of the section's kinds, in the table's order.
-        const Kind* k = std::find_if(std::begin(kinds), std::end(kinds), [&](const Kind& x) { return x.section == &s; });
+        const Kind* k =
+            std::find_if(std::begin(kinds), std::end(kinds), [&](const Kind& x) { return x.section == &s; });
         for (const Row& row : s.rows)
             if (row.list != truckRows[4].list)
                 w.fill(row, "1", (k++)->name);
@@ -171,6 +209,32 @@ TEST(Clears, BlankEveryRowAndTakeBackExactlyTheirShares)
             EXPECT_EQ(w.value(share.tally), tallies[i] + (share.taken ? shares[i] : -shares[i]))
                 << s.name << ": " << declOf(share.tally).name;
             EXPECT_EQ(w.value(share.share), 0) << s.name << ": " << declOf(share.share).name;
+        }
+    }
+}
+
+// Every visible control within the window and left of the hidden part, with
+// a size, and no
+// two controls the user works overlapping.
+TEST(Form, VisibleControlsHaveTheirOwnPlaces)
+{
+    const auto userWorks = [](const ControlDecl& d) {
+        return d.visible && (d.kind == worksheet::Kind::TextBox || d.kind == worksheet::Kind::List ||
+                             d.kind == worksheet::Kind::CheckBox || d.kind == worksheet::Kind::Button);
+    };
+    for (std::size_t i = 1; i < controlCount; ++i) {
+        const ControlDecl& a = form[i];
+        if (!a.visible)
+            continue;
+        EXPECT_TRUE(a.left >= 0 && a.top >= 0 && a.left < hiddenPartLeft && a.left + a.width <= form[0].width &&
+                    a.top + a.height <= form[0].height)
+            << a.name;
+        EXPECT_TRUE(a.kind == worksheet::Kind::Line || (a.width > 0 && a.height > 0)) << a.name;
+        for (std::size_t j = i + 1; j < controlCount && userWorks(a); ++j) {
+            const ControlDecl& b = form[j];
+            EXPECT_FALSE(userWorks(b) && a.left < b.left + b.width && b.left < a.left + a.width &&
+                         a.top < b.top + b.height && b.top < a.top + a.height)
+                << a.name << " and " << b.name;
         }
     }
 }

@@ -54,14 +54,85 @@ constexpr std::pair<std::string_view, std::string_view> ownMessages[] = {
 
 // Pieces of text a user might type: counts, huge and tiny numbers, signs,
 // exponents, blanks, words, and list texts that some handlers match.
-constexpr std::string_view pieces[] = {
-    "0", "1", "2", "3", "4", "5", "7", "10", "12", "100", "0.5", "1.5", "2.5", "-1", "-0.5", "-0", "+3", ".5", "5.",
-    "1e400", "1e308", "-1e308", "1.7976931348623157e308", "1.79769313486231e308", "9e307", "1e300", "1e154",
-    "4.9e-324", "1e-320", "2.2250738585072014e-308", "1e-5", "1e15", "1e16", "999999999999999", "0.1", "0.3",
-    "123456789012345678", "1d300", "1D-5", "1E+3", "25e-1", "12E", "1e", "e5", " ", "  ", "", "1 2", "1,5", "1.2.3",
-    "- 4", "+", "-", ".", "nan", "inf", "Infinity", "0x10", "3 trucks", "None", "none", "Combat Supplies",
-    "BTR-152 APC", "FV 601 Saracen APC", "Airstrike", "Raid", "Recon", "Deliberate Attack", "ASU-57 Assault Gun",
-    "ZIL Medium Truck", "Infantry Squad", "\t", "\n", "\r", "\x01", "\x7f", "\xc2\xa0", "\xef\xbc\x91", "\xff\xfe"};
+constexpr std::string_view pieces[] = {"0",
+                                       "1",
+                                       "2",
+                                       "3",
+                                       "4",
+                                       "5",
+                                       "7",
+                                       "10",
+                                       "12",
+                                       "100",
+                                       "0.5",
+                                       "1.5",
+                                       "2.5",
+                                       "-1",
+                                       "-0.5",
+                                       "-0",
+                                       "+3",
+                                       ".5",
+                                       "5.",
+                                       "1e400",
+                                       "1e308",
+                                       "-1e308",
+                                       "1.7976931348623157e308",
+                                       "1.79769313486231e308",
+                                       "9e307",
+                                       "1e300",
+                                       "1e154",
+                                       "4.9e-324",
+                                       "1e-320",
+                                       "2.2250738585072014e-308",
+                                       "1e-5",
+                                       "1e15",
+                                       "1e16",
+                                       "999999999999999",
+                                       "0.1",
+                                       "0.3",
+                                       "123456789012345678",
+                                       "1d300",
+                                       "1D-5",
+                                       "1E+3",
+                                       "25e-1",
+                                       "12E",
+                                       "1e",
+                                       "e5",
+                                       " ",
+                                       "  ",
+                                       "",
+                                       "1 2",
+                                       "1,5",
+                                       "1.2.3",
+                                       "- 4",
+                                       "+",
+                                       "-",
+                                       ".",
+                                       "nan",
+                                       "inf",
+                                       "Infinity",
+                                       "0x10",
+                                       "3 trucks",
+                                       "None",
+                                       "none",
+                                       "Combat Supplies",
+                                       "BTR-152 APC",
+                                       "FV 601 Saracen APC",
+                                       "Airstrike",
+                                       "Raid",
+                                       "Recon",
+                                       "Deliberate Attack",
+                                       "ASU-57 Assault Gun",
+                                       "ZIL Medium Truck",
+                                       "Infantry Squad",
+                                       "\t",
+                                       "\n",
+                                       "\r",
+                                       "\x01",
+                                       "\x7f",
+                                       "\xc2\xa0",
+                                       "\xef\xbc\x91",
+                                       "\xff\xfe"};
 constexpr std::size_t typeablePieces = std::size(pieces) - 8;
 
 struct Message {
@@ -235,6 +306,9 @@ private:
         if (kind == Step::Undo && !shown.empty())
             fail("undo or redo showed a message");
         const auto changed = sheet_.changed();
+        for (auto it = changed.begin(); it != changed.end(); ++it)
+            if (std::find(std::next(it), changed.end(), *it) != changed.end())
+                fail(nameOf(*it) + " reported changed twice");
         for (std::uint16_t i = 0; i < controlCount; ++i) {
             const Control ci{i};
             const State &b = before[i], &a = after[i];
@@ -332,11 +406,18 @@ private:
     void oneStep()
     {
         switch (in_.below(20)) {
-        case 0: case 1: case 2: return type(any({Kind::TextBox, Kind::List}), makeText());
-        case 3: case 4: return paste(any({Kind::TextBox, Kind::List}), makeText());
+        case 0:
+        case 1:
+        case 2: return type(any({Kind::TextBox, Kind::List}), makeText());
+        case 3:
+        case 4: return paste(any({Kind::TextBox, Kind::List}), makeText());
         case 5: return paste(any({Kind::TextBox, Kind::List}), "");
-        case 6: case 7: case 8: case 9: return pick(any({Kind::List}));
-        case 10: case 11: { // a row as a user fills it in: the count, then the kind
+        case 6:
+        case 7:
+        case 8:
+        case 9: return pick(any({Kind::List}));
+        case 10:
+        case 11: { // a row as a user fills it in: the count, then the kind
             const auto& section = sections::sectionTable[in_.below(std::size(sections::sectionTable))];
             const Row& row = section.rows[in_.below(section.rows.size())];
             paste(row.count, makeText());
@@ -345,7 +426,9 @@ private:
             return;
         }
         case 12: return pick(mission);
-        case 13: case 14: case 15: {
+        case 13:
+        case 14:
+        case 15: {
             const Control c = any({Kind::Button});
             script("press " + nameOf(c));
             return event(Step::Press, c, [&] { sheet_.userPress(c); });

@@ -48,14 +48,12 @@ double parseNumber(std::string_view text)
     std::string digits;
     long long pointShift = 0;
     bool seenPoint = false;
-    bool anyDigit = false;
     for (char c = peek(); isDigit(c) || (c == '.' && !seenPoint); c = peek()) {
         ++pos;
         if (c == '.') {
             seenPoint = true;
             continue;
         }
-        anyDigit = true;
         if (digits.empty() && c == '0') {
             if (seenPoint)
                 --pointShift;
@@ -65,7 +63,7 @@ double parseNumber(std::string_view text)
         if (!seenPoint)
             ++pointShift;
     }
-    if (!anyDigit || digits.empty())
+    if (digits.empty())
         return 0.0;
 
     long long exponent = 0;

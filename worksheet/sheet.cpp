@@ -50,7 +50,6 @@ template <class Action> void Sheet::transaction(Action&& action, std::optional<C
     } catch (const NumberOverflow&) {
         for (auto it = journal_.rbegin(); it != journal_.rend(); ++it)
             put(it->control, it->field, it->old);
-        journal_.clear();
         host_.showMessage(numberErrorTitle, numberErrorText);
     }
     inEvent_ = false;
@@ -113,7 +112,6 @@ bool Sheet::redo()
     for (const Change& c : step.changes)
         put(c.control, c.field, c.after);
     --undone_;
-    mayMergeTyping_ = false;
     return true;
 }
 
