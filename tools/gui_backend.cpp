@@ -35,8 +35,12 @@ GuiBackend::GuiBackend()
 
 GuiBackend::~GuiBackend() = default;
 
-void GuiBackend::collectMessages()
+void GuiBackend::finishStep()
 {
+    // What the step queued for the window system (a pop-up shown and
+    // hidden, exposures) is delivered, as the running program's event loop
+    // would; left queued, it would pile up over a long run.
+    QCoreApplication::processEvents();
     for (const MessageBox::Asked& m : MessageBox::takeAsked())
         messages.push_back({m.title.toStdString(), m.text.toStdString()});
 }
@@ -86,7 +90,7 @@ void GuiBackend::type(Control c, std::string_view text)
         else
             edit->insert(QString(ch)); // a control character cannot be typed as a key
     }
-    collectMessages();
+    finishStep();
 }
 
 void GuiBackend::paste(Control c, std::string_view text)
@@ -98,7 +102,7 @@ void GuiBackend::paste(Control c, std::string_view text)
         QTest::keyClick(edit, Qt::Key_Delete);
     else
         edit->insert(qs(text));
-    collectMessages();
+    finishStep();
 }
 
 void GuiBackend::erase(Control c)
@@ -107,19 +111,19 @@ void GuiBackend::erase(Control c)
     edit->setFocus();
     edit->selectAll();
     QTest::keyClick(edit, Qt::Key_Delete);
-    collectMessages();
+    finishStep();
 }
 
 void GuiBackend::pick(Control c, std::size_t item)
 {
     chooseFromPopup(static_cast<QComboBox*>(window_->widget(c)), static_cast<int>(item));
-    collectMessages();
+    finishStep();
 }
 
 void GuiBackend::press(Control c)
 {
     QTest::mouseClick(window_->widget(c), Qt::LeftButton);
-    collectMessages();
+    finishStep();
 }
 
 void GuiBackend::tick(Control c)
@@ -127,7 +131,7 @@ void GuiBackend::tick(Control c)
     QWidget* box = window_->widget(c);
     // The box has no caption: click on its indicator.
     QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
-    collectMessages();
+    finishStep();
 }
 
 namespace {
@@ -150,13 +154,13 @@ QWidget* keyTarget(QWidget* window)
 void GuiBackend::undo()
 {
     QTest::keyClick(keyTarget(window_.get()), Qt::Key_Z, Qt::ControlModifier);
-    collectMessages();
+    finishStep();
 }
 
 void GuiBackend::redo()
 {
     QTest::keyClick(keyTarget(window_.get()), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-    collectMessages();
+    finishStep();
 }
 
 std::string GuiBackend::caption(Control c) const

@@ -34,7 +34,9 @@ public:
     bool saveScreenshot(const std::string& path) const;
 
 private:
-    void collectMessages();
+    // Lets the window system deliver what the step queued, and collects the
+    // messages it showed.
+    void finishStep();
 
     std::unique_ptr<WorksheetWindow> window_;
 };
