@@ -32,7 +32,7 @@ int main(int argc, char** argv)
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QApplication::setFont(worksheetFont());
+    setUpApplication();
     ProgramWindow window;
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) {
