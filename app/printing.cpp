@@ -21,7 +21,6 @@
 
 #include <vector>
 
-using namespace worksheet::literals;
 
 namespace {
 
@@ -38,8 +37,8 @@ std::function<QString(const QString&)>& pdfFileChooser()
 
 bool isPrinted(WorksheetWindow& window, QWidget* w)
 {
-    return w->isVisibleTo(&window.page()) && w != window.widget("Command1"_ctl) &&
-           w != window.widget("Command3"_ctl);
+    return w->isVisibleTo(&window.page()) && w != window.widget(worksheet::printButton) &&
+           w != window.widget(worksheet::exitButton);
 }
 
 // The page's own controls, each with its children.
@@ -135,8 +134,7 @@ QPageLayout::Orientation bestOrientation(const QPrinter& printer, QSize extent)
 void setUpForWorksheet(QPrinter& printer, WorksheetWindow& window)
 {
     printer.setDocName(QStringLiteral("Combat Worksheet"));
-        printer.setPageMargins(QMarginsF(pageMarginMm, pageMarginMm, pageMarginMm, pageMarginMm),
-                           QPageLayout::Millimeter);
+    printer.setPageMargins(QMarginsF(pageMarginMm, pageMarginMm, pageMarginMm, pageMarginMm), QPageLayout::Millimeter);
     printer.setPageOrientation(bestOrientation(printer, printedExtent(window).size()));
 }
 

@@ -2,6 +2,7 @@
 
 #include "sections/sections.h"
 #include "worksheet/number.h"
+#include "worksheet/shell.h"
 
 #include <span>
 
@@ -22,9 +23,9 @@ struct Named {
 
 // Controls outside the sections' rows, with the names they go by.
 constexpr Named header[] = {
-    {"Text35"_ctl, "Attack from"},  {"Text37"_ctl, "Attack from, number"}, {"Command1"_ctl, "Print"},
-    {"Text36"_ctl, "Attack on"},    {"Text38"_ctl, "Attack on, number"},   {"Command3"_ctl, "Exit"},
-    {"Combo2"_ctl, "Mission type"},
+    {"Text35"_ctl, "Attack from"}, {"Text37"_ctl, "Attack from, number"}, {printButton, "Print"},
+    {"Text36"_ctl, "Attack on"},   {"Text38"_ctl, "Attack on, number"},   {exitButton, "Exit"},
+    {missionType, "Mission type"},
 };
 constexpr Named closing[] = {
     {"Combo26"_ctl, "Close air support details are given on mission"},
@@ -120,7 +121,7 @@ QString disabledNoteOf(Control c)
 
 QString uncountedNoteOf(Control c)
 {
-    const char* what = c == "Combo2"_ctl ? "a mission type" : c == "Combo26"_ctl ? "a mission number" : "a kind";
+    const char* what = c == missionType ? "a mission type" : c == "Combo26"_ctl ? "a mission number" : "a kind";
     return QStringLiteral("Typed, not counted: choose %1 from the list").arg(QLatin1String(what));
 }
 

@@ -252,14 +252,12 @@ QWidget* WorksheetWindow::createWidget(Control c)
                 typed_[c.index].clear();
             sheet_->userPick(c, static_cast<std::size_t>(index));
             syncChanged(c);
-            sync(c);
             edit->setCursorPosition(0);
         });
         connect(edit, &QLineEdit::textEdited, this, [this, c](const QString& text) {
             typed_[c.index] = text;
             sheet_->userEdit(c, text.toStdString());
             syncChanged(c);
-            sync(c);
         });
         w = combo;
         break;
@@ -308,11 +306,15 @@ void WorksheetWindow::fillList(QComboBox* combo, Control c)
 
 void WorksheetWindow::syncChanged(std::optional<Control> userList, bool history)
 {
-    for (Control c : sheet_->changed()) {
+    const auto changed = sheet_->changed();
+    for (Control c : changed) {
         if (!history && c != userList && declOf(c).kind == Kind::List)
             typed_[c.index].clear();
         sync(c);
     }
+    // The list the user worked shows its mark even where its text stayed.
+    if (userList && std::find(changed.begin(), changed.end(), *userList) == changed.end())
+        sync(*userList);
     emit synced();
 }
 

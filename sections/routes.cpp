@@ -16,9 +16,12 @@ using namespace worksheet;
 using namespace worksheet::literals;
 
 constexpr Route fixedRoutes[] = {
-    {"Combo2"_ctl, Event::Click, missionTypeClick},     {"Command1"_ctl, Event::Click, printClick},
-    {"Command3"_ctl, Event::Click, exitClick},          {"Combo8"_ctl, Event::Click, suppliesPick},
-    {"Check5"_ctl, Event::Click, closeAirSupportClick}, {"Command6"_ctl, Event::Click, supplyCalculationClick},
+    {missionType, Event::Click, missionTypeClick},
+    {printButton, Event::Click, printClick},
+    {exitButton, Event::Click, exitClick},
+    {"Combo8"_ctl, Event::Click, suppliesPick},
+    {"Check5"_ctl, Event::Click, closeAirSupportClick},
+    {"Command6"_ctl, Event::Click, supplyCalculationClick},
 };
 
 // Each section's Clear, and one Click route per row to the section's pick

@@ -137,23 +137,16 @@ void takeSharesBack(Sheet& sheet, std::span<const Share> shares)
         sheet.blank(s.share);
 }
 
+bool isCarrying(Control tally)
+{
+    return tally == summary::cargoPounds || tally == summary::squads;
+}
+
 void clear(Sheet& sheet, const Section& section)
 {
     blankRows(sheet, section.rows);
     takeSharesBack(sheet, section.shares);
 }
-
-// Every section's share of the squads and cargo tallies: once the Trucks
-// Clear has zeroed those two tallies, a later Clear of another section must
-// find nothing of its own left in them to take out or give back.
-constexpr Control carryingShares[] = {
-    apcShares::cargoPounds,      apcShares::squads,        armourShares::squads,     infantryShares::cargoTaken,
-    infantryShares::squadsTaken, weaponShares::cargoTaken, supplyShares::cargoTaken,
-};
-// The APCs' shares but those of the carrying capacity, which the Trucks
-// Clear zeroes instead.
-constexpr Share apcSharesButCarrying[] = {sharesOfApcs[0], sharesOfApcs[1], sharesOfApcs[2]};
-static_assert(apcSharesButCarrying[2].tally == summary::towing);
 
 } // namespace
 
@@ -174,16 +167,26 @@ void truckPick(Sheet& sheet, int row)
 
 void trucksClear(Sheet& sheet, int)
 {
-    blankRows(sheet, apcRows);
-    takeSharesBack(sheet, apcSharesButCarrying);
+    // The APC rows are cleared too; their shares of the carrying capacity
+    // are zeroed below with everyone's.
+    blankRows(sheet, trucks.alsoBlanks);
+    for (const Share& s : apcs.shares)
+        if (!isCarrying(s.tally)) {
+            takeBack(sheet, {&s, 1});
+            sheet.blank(s.share);
+        }
     sheet.blank(grid::airSupportNote);
 
-    blankRows(sheet, truckRows);
+    blankRows(sheet, trucks.rows);
     for (Control zeroed : {grid::casualtySections, grid::casualties, infantryShares::squadsTakenTotal, grid::apcPounds,
-                           summary::cargoPounds, summary::squads})
+                           summary::cargoPounds, summary::squads, supplyShares::cargoTaken})
         sheet.setText(zeroed, "0");
-    for (Control share : carryingShares)
-        sheet.setText(share, "0");
+    // With the carrying capacity zeroed, a later Clear of another section
+    // must find nothing of its own left in it to take out or give back.
+    for (const Section& section : sectionTable)
+        for (const Share& s : section.shares)
+            if (isCarrying(s.tally))
+                sheet.setText(s.share, "0");
 
     takeSharesBack(sheet, sharesOfTrucks);
     sheet.takeOut(grid::towedUnits, truckShares::towedUnits);

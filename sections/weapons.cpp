@@ -45,13 +45,6 @@ static_assert(kindNamed(weaponKinds, "OFB E-1 2 Inch Mortar").cargoPounds == 0);
 
 namespace share = weaponShares;
 
-// The rows the Clear blanks, in its order: the combat supplies row stands
-// between the sixth weapon row and the bottom three, taken bottom up.
-constexpr Row clearedRows[] = {
-    weaponRows[0], weaponRows[1], weaponRows[2], weaponRows[3], weaponRows[4],
-    weaponRows[5], supplyRow,     weaponRows[8], weaponRows[7], weaponRows[6],
-};
-
 } // namespace
 
 void weaponPick(Sheet& sheet, int row)
@@ -84,7 +77,10 @@ void weaponPick(Sheet& sheet, int row)
 
 void weaponsClear(Sheet& sheet, int)
 {
-    blankRows(sheet, clearedRows);
+    // None of these boxes has a change rule, so the order of blanking
+    // cannot show.
+    blankRows(sheet, weapons.rows);
+    blankRows(sheet, weapons.alsoBlanks);
     takeBack(sheet, sharesOfWeapons);
     sheet.giveBack(summary::cargoPounds, supplyShares::cargoTaken);
     for (Control tally :

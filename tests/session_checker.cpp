@@ -4,6 +4,7 @@
 #include "sections/sections.h"
 #include "worksheet/number.h"
 #include "worksheet/sheet.h"
+#include "worksheet/shell.h"
 
 #include <algorithm>
 #include <cmath>
@@ -35,10 +36,6 @@ namespace {
 using namespace worksheet;
 using namespace worksheet::literals;
 
-constexpr Control mission = "Combo2"_ctl;
-constexpr Control missionFactor = "Label1"_ctl;
-constexpr Control exitButton = "Command3"_ctl;
-constexpr Control printButton = "Command1"_ctl;
 constexpr std::size_t maxTyped = 24;
 
 // The only messages the worksheet may show, word for word.
@@ -357,7 +354,7 @@ private:
                 pick(row.list);
             return;
         }
-        case 12: return pick(mission);
+        case 12: return pick(missionType);
         case 13:
         case 14:
         case 15: {
@@ -370,8 +367,8 @@ private:
             script("tick " + nameOf(c));
             return event(Step::Tick, c, [&] { sheet_.userTick(c); });
         }
-        case 17: script("undo"); return event(Step::Undo, mission, [&] { sheet_.undo(); });
-        case 18: script("redo"); return event(Step::Undo, mission, [&] { sheet_.redo(); });
+        case 17: script("undo"); return event(Step::Undo, missionType, [&] { sheet_.undo(); });
+        case 18: script("redo"); return event(Step::Undo, missionType, [&] { sheet_.redo(); });
         default: { // undo then redo comes back to the same state
             const Snapshot before = snapshot();
             if (!sheet_.canUndo())

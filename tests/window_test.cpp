@@ -5,6 +5,7 @@
 // the focus in a small window.
 #include "app/reading_order.h"
 #include "app/worksheet_window.h"
+#include "sections/tallies.h"
 #include "tools/gui_input.h"
 #include "worksheet/rows.h"
 
@@ -32,7 +33,10 @@ private:
 
     void pick(const char* list, int item) { chooseFromPopup(find<QComboBox>(list), item); }
     std::string tally(Control c) { return window->sheet().text(c); }
-    void key(QKeyCombination keys) { QTest::keyClick(QApplication::focusWidget(), keys.key(), keys.keyboardModifiers()); }
+    void key(QKeyCombination keys)
+    {
+        QTest::keyClick(QApplication::focusWidget(), keys.key(), keys.keyboardModifiers());
+    }
     // A truck row that counts: a mission, one truck, the ZIL picked.
     void oneTruckPicked()
     {
@@ -139,7 +143,7 @@ private slots:
         QApplication::sendEvent(list, &wheel);
         QCOMPARE(list->currentText(), QString());
         QCOMPARE(window->sheet().text("Combo13"_ctl), "");
-        QCOMPARE(window->sheet().text("Label108"_ctl), "0");
+        QCOMPARE(window->sheet().text(sections::summary::cargoPounds), "0");
     }
 
     void keysOnAClosedListNeverPick_data()
@@ -158,7 +162,7 @@ private slots:
         QFETCH(Qt::Key, key);
         QFETCH(bool, opens);
         oneTruckPicked();
-        const std::string squads = tally("Label110"_ctl), cargo = tally("Label108"_ctl);
+        const std::string squads = tally(sections::summary::squads), cargo = tally(sections::summary::cargoPounds);
         auto* list = find<QComboBox>("Combo33");
         list->lineEdit()->setFocus();
         QTest::keyClick(list->lineEdit(), key);
@@ -167,8 +171,8 @@ private slots:
         QCOMPARE(list->view()->currentIndex().row(), opens ? 1 : list->view()->currentIndex().row());
         list->hidePopup();
         QCOMPARE(tally("Combo33"_ctl), "ZIL Medium Truck");
-        QCOMPARE(tally("Label110"_ctl), squads);
-        QCOMPARE(tally("Label108"_ctl), cargo);
+        QCOMPARE(tally(sections::summary::squads), squads);
+        QCOMPARE(tally(sections::summary::cargoPounds), cargo);
     }
 
     void aListsCurrentItemIsTheOneItsFieldShows()
@@ -194,7 +198,7 @@ private slots:
                 box->close();
         });
         pick("Combo8", 0);
-        QCOMPARE(tally("Label108"_ctl), "0");
+        QCOMPARE(tally(sections::summary::cargoPounds), "0");
         QCOMPARE(listOutOfStep(), QString());
     }
 

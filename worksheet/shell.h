@@ -11,6 +11,8 @@ using namespace literals;
 
 inline constexpr Control missionFactor = "Label1"_ctl;
 inline constexpr Control missionType = "Combo2"_ctl;
+inline constexpr Control printButton = "Command1"_ctl;
+inline constexpr Control exitButton = "Command3"_ctl;
 
 inline constexpr std::string_view missionErrorTitle = "Mission Error";
 inline constexpr std::string_view transportErrorTitle = "Transport Error";
