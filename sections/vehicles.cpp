@@ -50,7 +50,6 @@ constexpr VehicleKind apcKinds[] = {
 };
 
 // Armour carries no cargo; some kinds carry half a squad on the hull.
-// "ASU-57 Assault Gun" is known here although the lists do not offer it.
 constexpr VehicleKind armourKinds[] = {
     {"M-48 Medium Tank", 15, 0.5, 0, 1},
     {"AMX-13 Lt Tank", 10, 0, 0, 1},

@@ -86,6 +86,7 @@ const Kind kinds[] = {
     {&armour, "AMX-13 Lt Tank", 10, 0, 0, 1},
     {&armour, "PT-76 Lt Tank", 8, 0, 0, 1},
     {&armour, "TAM Medium Tank", 10, 0, 0, 1},
+    {&armour, "ASU-57 Assault Gun", 6, 0, 0, 1},
     {&armour, "Scorpion Lt Tank", 9, 0, 0, 1},
     {&armour, "Type 69 Main Battle Tank", 18, 0.5, 0, 1},
     {&armour, "FV-601 Saladin Armoured Car", 6, 0.5, 0, 1},
@@ -213,11 +214,14 @@ TEST(Clears, BlankEveryRowAndTakeBackExactlyTheirShares)
     }
 }
 
-// Every visible control within the window and left of the hidden part, with
-// a size, and no
-// two controls the user works overlapping.
+// The form is laid out on whole pixels; every visible control
+// lies within the window and left of the hidden part, with a size, and no
+// two controls the user works overlap.
 TEST(Form, VisibleControlsHaveTheirOwnPlaces)
 {
+    for (const ControlDecl& d : form)
+        EXPECT_TRUE(d.left % twipsPerPixel == 0 && d.top % twipsPerPixel == 0 && d.width % twipsPerPixel == 0 &&
+                    d.height % twipsPerPixel == 0) << d.name;
     // A wrapped caption's box may reach under the controls below its text.
     const auto ownsItsPlace = [](const ControlDecl& d) {
         return d.visible && d.kind != worksheet::Kind::Line && d.kind != worksheet::Kind::Shape &&

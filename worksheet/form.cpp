@@ -34,6 +34,7 @@ constexpr std::string_view armour[] = {
     "AMX-13 Lt Tank",
     "TAM Medium Tank",
     "PT-76 Lt Tank",
+    "ASU-57 Assault Gun",
     "Scorpion Lt Tank",
     "Type 69 Main Battle Tank",
     "FV-601 Saladin Armoured Car",
