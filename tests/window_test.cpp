@@ -1,9 +1,13 @@
-// The window as a keyboard or screen-reader user meets it: the Tab order,
-// every control's accessible name, the over-capacity cues, lists that a
-// stray key or mouse wheel cannot change, typed text that shows it is not
-// counted, every kind and caption readable, and a worksheet that scrolls to
-// the focus in a small window.
+// The window as a keyboard or screen-reader user meets it: every control in
+// its place, the Tab order, every control's accessible name, the
+// over-capacity cues, lists that a stray key or mouse wheel cannot change,
+// typed text that shows it is not counted, every kind and caption readable,
+// and a worksheet that scrolls to the focus in a small window. Typing,
+// picking, ticking, Clears and undo through real input are the --gui runs of
+// the scenario files.
+#include "app/message_box.h"
 #include "app/reading_order.h"
+#include "app/worksheet_geometry.h"
 #include "app/worksheet_window.h"
 #include "sections/tallies.h"
 #include "tools/gui_input.h"
@@ -15,9 +19,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStyleOption>
 #include <QTest>
-#include <QTimer>
 #include <QWheelEvent>
 
 using namespace worksheet;
@@ -68,6 +72,18 @@ private slots:
         QApplication::setActiveWindow(window.get());
     }
     void cleanup() { window.reset(); }
+
+    void everyVisibleControlHasItsWidgetInItsPlace()
+    {
+        for (const ControlDecl& d : form) {
+            if (!d.visible || d.kind == Kind::Line || d.kind == Kind::Shape || d.kind == Kind::Window)
+                continue;
+            auto* w = window->findChild<QWidget*>(QString::fromUtf8(d.name.data(), qsizetype(d.name.size())));
+            QVERIFY2(w, d.name.data());
+            QCOMPARE(w->geometry(), worksheetGeometry().rectOf(d));
+            QVERIFY2(QRect(QPoint(), window->page().size()).contains(w->geometry()), d.name.data());
+        }
+    }
 
     void tabWalksTheWorksheetInReadingOrder()
     {
@@ -190,14 +206,16 @@ private slots:
         QTest::mouseClick(find<QPushButton>("Command11"), Qt::LeftButton);
         QCOMPARE(listOutOfStep(), QString());
 
-        // Supplies with no room left: the pick is refused and the row reset.
+        // Supplies with no room left: the pick is refused, in a critical
+        // message, and the row reset.
         QTest::mouseClick(find<QPushButton>("Command11"), Qt::LeftButton);
         QTest::keyClicks(find<QLineEdit>("Text29"), "50");
-        QTimer::singleShot(0, this, [] {
-            if (QWidget* box = QApplication::activeModalWidget())
-                box->close();
-        });
+        MessageBox::answerInsteadOfShowing();
         pick("Combo8", 0);
+        const auto asked = MessageBox::takeAsked();
+        QCOMPARE(asked.size(), 1u);
+        QCOMPARE(asked[0].title, QString("Transport Error"));
+        QCOMPARE(asked[0].icon, QMessageBox::Critical);
         QCOMPARE(tally(sections::summary::cargoPounds), "0");
         QCOMPARE(listOutOfStep(), QString());
     }
@@ -211,6 +229,9 @@ private slots:
         };
         list->lineEdit()->setFocus();
         QTest::keyClicks(list->lineEdit(), "Smoke Munition");
+        // Neither Enter nor leaving the field picks it.
+        QTest::keyClick(list->lineEdit(), Qt::Key_Return);
+        find<QLineEdit>("Text35")->setFocus();
         QVERIFY(marked());
         pick("Combo13", 5);
         QVERIFY(!marked());
@@ -251,6 +272,19 @@ private slots:
         QVERIFY(!shownWhole(first));
         key(Qt::Key_Tab);
         QVERIFY(shownWhole(first));
+    }
+
+    void theDropDownShowsEveryItemWhole()
+    {
+        // The towed weapons' names are the longest of any list.
+        auto* list = find<QComboBox>("Combo19");
+        list->showPopup();
+        QAbstractItemView* view = list->view();
+        QVERIFY(!view->verticalScrollBar()->isVisible());
+        for (int i = 0; i < list->count(); ++i)
+            QVERIFY2(view->sizeHintForIndex(list->model()->index(i, 0)).width() <= view->viewport()->width(),
+                     qPrintable(list->itemText(i)));
+        list->hidePopup();
     }
 
     // Run at more than one scale factor (see CMakeLists.txt).
