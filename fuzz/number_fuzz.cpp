@@ -5,7 +5,7 @@
 // at 15 significant digits.
 //
 // An input that starts with 0xFE is PREFIX 0xFE MIDDLE 0xFE SUFFIX and reads
-// as a text of 1 MiB and more, the middle repeated: fuzz/run gives every
+// as a text of 1 MiB and more, the middle repeated: scripts/fuzz gives every
 // input a time limit that such a text read in quadratic time runs far over.
 #include "worksheet/number.h"
 
