@@ -20,14 +20,13 @@
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QPushButton>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTemporaryDir>
-#include <QScreen>
 #include <QTest>
-
-#include <optional>
 #include <QTimer>
 
+#include <optional>
 #include <vector>
 
 using namespace worksheet;
