@@ -146,23 +146,12 @@ private:
             options_.script(line);
     }
 
-    // What the window must show now: the summary tallies and a few controls.
+    // What the window must show now: the summary tallies.
     void expectState()
     {
         for (Control c : {sections::summary::squads, sections::summary::cargoPounds, sections::summary::towing,
                           sections::summary::suppliesNeeded, sections::summary::combatLoad})
             script("expect " + nameOf(c) + " " + quoted(sheet_.text(c)));
-        for (int i = 0; i < 3; ++i) {
-            const Control c{static_cast<std::uint16_t>(1 + in_.below(controlCount - 1))};
-            const Kind kind = declOf(c).kind;
-            if (kind == Kind::Line || kind == Kind::Shape)
-                continue;
-            script("expect " + nameOf(c) + " " + quoted(sheet_.text(c)));
-            script("expect-state " + nameOf(c) + (sheet_.enabled(c) ? " enabled" : " disabled"));
-            script("expect-state " + nameOf(c) + (sheet_.visible(c) ? " visible" : " hidden"));
-            if (kind == Kind::CheckBox)
-                script("expect-state " + nameOf(c) + (sheet_.checked(c) ? " checked" : " unchecked"));
-        }
     }
 
     // Each write rounds to 15 significant digits, so a sum may drift from
@@ -189,23 +178,6 @@ private:
         }
         expectNear(value(now, truckShares::towedUnits) + value(now, towedShares::towingTaken),
                    value(now, grid::towedUnits), "the towed units");
-    }
-
-    // A Clear blanks its shares; one that blanks no other section's rows
-    // takes exactly its shares back out of the tallies.
-    void checkClear(Control button, const Snapshot& before, const Snapshot& after)
-    {
-        for (const sections::Section& s : sections::sectionTable) {
-            if (s.clear != button)
-                continue;
-            const std::string clear = std::string(s.name) + " Clear: ";
-            for (const sections::Share& share : s.shares) {
-                expectNear(0, value(after, share.share), clear + nameOf(share.share));
-                if (s.alsoBlanks.empty())
-                    expectNear(value(before, share.tally) + (share.taken ? 1 : -1) * value(before, share.share),
-                               value(after, share.tally), clear + "the tally " + nameOf(share.tally));
-            }
-        }
     }
 
     enum class Step { Edit, Pick, Press, Tick, Undo };
@@ -256,8 +228,6 @@ private:
         if (refusals > 1 || (refusals > 0 && kind != Step::Pick))
             fail("a refusal that is not the one of a pick");
         checkTallies(after);
-        if (kind == Step::Press)
-            checkClear(c, before, after);
     }
 
     std::vector<Control> reachable(std::initializer_list<Kind> kinds) const

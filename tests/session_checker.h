@@ -9,7 +9,6 @@
 //   the refusal counter) as before;
 // - each summary tally of combat load, supplies and towing places is the
 //   sum of the sections' shares of it, up to the rounding of 15 digits;
-// - a section's Clear takes exactly its shares back out of the tallies;
 // - every control an event changed is reported, so the window shows it;
 // - undo followed by redo gives back the state before the undo.
 //
@@ -68,8 +67,7 @@ struct Options {
     bool typeable = false;
     // Receives each step, and each message it showed, as scenario lines.
     std::function<void(const std::string&)> script;
-    // Every so many steps, the script also expects the summary tallies and
-    // a few controls drawn at random.
+    // Every so many steps, the script also expects the summary tallies.
     std::size_t expectEvery = 0;
 };
 

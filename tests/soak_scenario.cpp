@@ -1,8 +1,8 @@
 // soak-scenario SEED STEPS: writes a scenario of STEPS random user steps,
 // played and checked on the headless core as they are drawn, for a long run
 // of worksheet-script against the window. Every message the core showed is
-// expected, and every 25 steps the summary tallies and a few controls. The
-// same seed gives the same steps.
+// expected, and every 25 steps the summary tallies. The same seed gives the
+// same steps.
 #include "session_checker.h"
 
 #include <cstdlib>

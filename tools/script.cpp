@@ -195,19 +195,32 @@ private:
                     fail(std::string(name) + ": expected " + quoted(want) + ", found " + quoted(got));
             }
         } else if (verb == "expect-state") {
-            const std::string_view name = takeWord(rest);
-            const Control c = control(name);
-            bool got = false;
-            if (rest == "enabled" || rest == "disabled")
-                got = backend_.enabled(c) == (rest == "enabled");
-            else if (rest == "visible" || rest == "hidden")
-                got = backend_.visible(c) == (rest == "visible");
-            else if (rest == "checked" || rest == "unchecked")
-                got = backend_.checked(c) == (rest == "checked");
-            else
-                throw ScriptError{"unknown state " + quoted(rest)};
-            if (!got)
-                fail(std::string(name) + ": expected " + std::string(rest) + ", found " + stateOf(c, rest));
+            // CONTROL WORD..., for as many controls as wanted.
+            std::string_view name;
+            bool waiting = false; // a control named, none of its words read yet
+            while (!rest.empty()) {
+                const std::string_view word = takeWord(rest);
+                const bool enabled = word == "enabled" || word == "disabled";
+                const bool visible = word == "visible" || word == "hidden";
+                if (!enabled && !visible && word != "checked" && word != "unchecked") {
+                    if (waiting)
+                        throw ScriptError{"unknown state " + quoted(word)};
+                    name = word;
+                    waiting = true;
+                    continue;
+                }
+                if (name.empty())
+                    throw ScriptError{"expect-state needs a control before " + quoted(word)};
+                waiting = false;
+                const Control c = control(name);
+                const bool got = enabled ? backend_.enabled(c) == (word == "enabled")
+                                 : visible ? backend_.visible(c) == (word == "visible")
+                                           : backend_.checked(c) == (word == "checked");
+                if (!got)
+                    fail(std::string(name) + ": expected " + std::string(word) + ", found " + stateOf(c, word));
+            }
+            if (waiting || name.empty())
+                throw ScriptError{"expect-state needs CONTROL WORD..."};
         } else if (verb == "expect-items") {
             const std::string_view name = takeWord(rest);
             const Control c = control(name);
