@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    session::FromBytes in(data, size);
+    session::Choices in(data, size);
     try {
         session::run(in, options);
     } catch (const session::Broken& broken) {

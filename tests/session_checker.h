@@ -24,36 +24,22 @@
 
 namespace session {
 
-// Where a session's choices come from.
+// Where a session's choices come from: a seed (splitmix64, the same session
+// on every platform, never exhausted) or the fuzzer's bytes, read from the
+// front.
 class Choices {
 public:
-    virtual ~Choices() = default;
+    explicit Choices(std::uint64_t seed) : state_(seed) {}
+    Choices(const std::uint8_t* data, std::size_t size) : bytes_(data), left_(size), seeded_(false) {}
     // A number in [0, bound), or 0 when bound is 0.
-    virtual std::size_t below(std::size_t bound) = 0;
-    virtual bool exhausted() const = 0;
-};
-
-// splitmix64: the same seed gives the same session on every platform.
-class Seeded final : public Choices {
-public:
-    explicit Seeded(std::uint64_t seed) : state_(seed) {}
-    std::size_t below(std::size_t bound) override;
-    bool exhausted() const override { return false; }
+    std::size_t below(std::size_t bound);
+    bool exhausted() const { return !seeded_ && left_ == 0; }
 
 private:
-    std::uint64_t state_;
-};
-
-// The fuzzer's bytes, read from the front.
-class FromBytes final : public Choices {
-public:
-    FromBytes(const std::uint8_t* data, std::size_t size) : p_(data), n_(size) {}
-    std::size_t below(std::size_t bound) override;
-    bool exhausted() const override { return n_ == 0; }
-
-private:
-    const std::uint8_t* p_;
-    std::size_t n_;
+    std::uint64_t state_ = 0;
+    const std::uint8_t* bytes_ = nullptr;
+    std::size_t left_ = 0;
+    bool seeded_ = true;
 };
 
 struct Broken : std::runtime_error {

@@ -9,7 +9,7 @@ TEST(Sessions, KeepTheWorksheetsInvariants)
     session::Options options;
     options.steps = 200;
     for (std::uint64_t seed = 1; seed <= 150; ++seed) {
-        session::Seeded random(seed);
+        session::Choices random(seed);
         try {
             session::run(random, options);
         } catch (const session::Broken& broken) {

@@ -14,7 +14,7 @@ int main(int argc, char** argv)
         std::cerr << "usage: soak-scenario SEED STEPS\n";
         return 2;
     }
-    session::Seeded random(std::strtoull(argv[1], nullptr, 10));
+    session::Choices random(std::strtoull(argv[1], nullptr, 10));
     session::Options options{std::strtoul(argv[2], nullptr, 10), true,
                              [](const std::string& line) { std::cout << line << '\n'; }, 25};
     try {
