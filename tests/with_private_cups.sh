@@ -1,14 +1,10 @@
 #!/usr/bin/env bash
 # Runs a command against a private CUPS server whose only queue, the default,
-# prints to PDF files with cups-pdf into the folder named by
-# WORKSHEET_PRINTED_PDFS. Everything is written under one temporary folder:
-# the command and the queue get it as their home, cups-pdf reads a
-# configuration of its own there (laid over the machine's in a private mount
-# namespace), and no lpoptions of the user's can change the default printer.
-# The server, its queue and its files are gone afterwards; the machine's own
-# CUPS setup is never touched.
-# Exits 77 (skipped) where that cannot be had: not root, no mount namespace,
-# or CUPS and cups-pdf not installed.
+# prints to PDF files (cups-pdf) in the folder named by WORKSHEET_PRINTED_PDFS.
+# Everything lives in one temporary folder, gone afterwards: the server, the
+# queue, HOME, and cups-pdf's configuration (laid over the machine's in a
+# private mount namespace). Exits 77 (skipped) without root, a mount
+# namespace, CUPS or cups-pdf.
 set -euo pipefail
 
 if [ "$(id -u)" -ne 0 ]; then
