@@ -1,6 +1,7 @@
 #include "script.h"
 
 #include <algorithm>
+#include <charconv>
 #include <fstream>
 #include <optional>
 #include <ostream>
@@ -242,21 +243,30 @@ private:
                 }
                 fail(std::string(name) + ": expected items " + std::string(rest) + ", found " + list);
             }
-        } else if (verb == "expect-message") {
+        } else if (verb == "expect-message" || verb == "expect-messages") {
+            // expect-messages N TITLE: TEXT is the same message N times over.
+            int times = 1;
+            if (verb == "expect-messages") {
+                const std::string_view count = takeWord(rest);
+                if (std::from_chars(count.data(), count.data() + count.size(), times).ec != std::errc{} || times < 1)
+                    throw ScriptError{"expect-messages needs a count first"};
+            }
             const auto colon = rest.find(':');
             if (!hasText || colon == std::string_view::npos)
-                throw ScriptError{"expect-message needs TITLE: TEXT"};
+                throw ScriptError{std::string(verb) + " needs TITLE: TEXT"};
             std::string_view text = rest.substr(colon + 1);
             if (text.empty() || text.front() != ' ')
-                throw ScriptError{"expect-message needs a blank after the title's colon"};
+                throw ScriptError{std::string(verb) + " needs a blank after the title's colon"};
             const ShownMessage want{std::string(rest.substr(0, colon)), unquote(text.substr(1))};
-            std::optional<ShownMessage> got;
-            if (!backend_.messages.empty()) {
-                got = backend_.messages.front();
-                backend_.messages.pop_front();
+            for (int i = 0; i < times; ++i) {
+                std::optional<ShownMessage> got;
+                if (!backend_.messages.empty()) {
+                    got = backend_.messages.front();
+                    backend_.messages.pop_front();
+                }
+                if (!got || got->title != want.title || got->text != want.text)
+                    fail("expected the message " + describe(want) + ", found " + describe(got));
             }
-            if (!got || got->title != want.title || got->text != want.text)
-                fail("expected the message " + describe(want) + ", found " + describe(got));
         } else if (verb == "expect-no-message") {
             if (hasText)
                 throw ScriptError{"expect-no-message takes nothing more"};
