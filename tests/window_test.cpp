@@ -1,10 +1,17 @@
-// The window as a keyboard or screen-reader user meets it: the Tab order, every control's accessible name, the
-// over-capacity cues, lists that a stray key or mouse wheel cannot change,
-// typed text that shows it is not counted, every kind and caption readable,
-// and a worksheet that scrolls to the focus in a small window. Typing,
-// picking, ticking, Clears and undo through real input are the --gui runs of
-// the scenario files.
+// The program's window as its user meets it: the Tab order, every control's
+// accessible name, the over-capacity cues, lists that a stray key or the
+// mouse wheel cannot change, typed text that shows it is not counted, every
+// kind and caption readable, a worksheet that scrolls to the focus in a small
+// window; Print, Export as PDF, the menus and Exit. Typing, picking, ticking,
+// Clears and undo through real input are the --gui runs of the scenario files.
+//
+// Which printer there is comes from outside: CTest runs these against a CUPS
+// address where nothing answers, and the printing case under a private CUPS
+// server whose default queue writes PDF files into the folder named by
+// WORKSHEET_PRINTED_PDFS.
 #include "app/message_box.h"
+#include "app/printing.h"
+#include "app/program.h"
 #include "app/reading_order.h"
 #include "app/worksheet_window.h"
 #include "sections/tallies.h"
@@ -12,29 +19,101 @@
 #include "worksheet/rows.h"
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QProcess>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QStyleOption>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QWheelEvent>
+
+#include <optional>
+#include <vector>
 
 using namespace worksheet;
 using namespace worksheet::literals;
+
+namespace {
+
+// Everything the user can see or the handlers keep, to show that an action
+// changed nothing.
+std::vector<std::string> stateOf(const Sheet& sheet)
+{
+    std::vector<std::string> out;
+    for (std::uint16_t i = 0; i < controlCount; ++i) {
+        const Control c{i};
+        out.push_back(sheet.text(c) + (sheet.enabled(c) ? "|e" : "|d") + (sheet.visible(c) ? "v" : "h") +
+                      (sheet.checked(c) ? "x" : "o"));
+    }
+    return out;
+}
+
+QByteArray run(const QString& program, const QStringList& arguments)
+{
+    QProcess p;
+    p.start(program, arguments);
+    return p.waitForFinished(30000) && p.exitCode() == 0 ? p.readAllStandardOutput() : QByteArray();
+}
+
+// One page of white paper in the orientation chosen for the worksheet, the
+// worksheet filling it one way, drawn as text and lines: no image of more
+// than a small part of the page.
+void checkPrintedPage(const QString& pdf, std::optional<QPageLayout::Orientation> orientation)
+{
+    QVERIFY2(run("pdfinfo", {pdf}).contains("Pages:           1\n"), qPrintable(pdf));
+    // page num type width height ...
+    for (const QByteArray& line : run("pdfimages", {"-list", pdf}).split('\n').mid(2)) {
+        const QList<QByteArray> fields = line.simplified().split(' ');
+        if (fields.size() > 4)
+            QVERIFY2(fields[3].toInt() * fields[4].toInt() < 200 * 100, line.constData());
+    }
+    QTemporaryDir dir;
+    run("pdftoppm", {"-r", "20", "-png", "-singlefile", pdf, dir.filePath("page")});
+    const QImage page(dir.filePath("page.png"));
+    QVERIFY(!page.isNull());
+    if (orientation)
+        QCOMPARE(page.width() > page.height(), *orientation == QPageLayout::Landscape);
+    int white = 0;
+    QRect ink;
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x) {
+            if (qGray(page.pixel(x, y)) >= 245)
+                ++white;
+            else
+                ink |= QRect(x, y, 1, 1);
+        }
+    QVERIFY2(white > page.width() * page.height() * 3 / 4, "the paper stays white");
+    QVERIFY2(std::max(double(ink.width()) / page.width(), double(ink.height()) / page.height()) > 0.8,
+             "the worksheet fills the page");
+}
+
+} // namespace
 
 class WindowTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<WorksheetWindow> window;
+    std::unique_ptr<ProgramWindow> program;
+    QString suggested;
+    QString chosen;
 
-    template <class W> W* find(const char* name) { return window->findChild<W*>(QString::fromLatin1(name)); }
-
+    WorksheetWindow& window() { return program->worksheet(); }
+    template <class W> W* find(const char* name) { return window().findChild<W*>(QString::fromLatin1(name)); }
     void pick(const char* list, int item) { chooseFromPopup(find<QComboBox>(list), item); }
-    std::string tally(Control c) { return window->sheet().text(c); }
+    std::string tally(Control c) { return window().sheet().text(c); }
     void key(QKeyCombination keys)
     {
         QTest::keyClick(QApplication::focusWidget(), keys.key(), keys.keyboardModifiers());
@@ -50,26 +129,63 @@ private:
     // The first list whose current item is not the one its field shows.
     QString listOutOfStep()
     {
-        for (auto* list : window->findChildren<QComboBox*>())
+        for (auto* list : window().findChildren<QComboBox*>())
             if (list->currentIndex() != list->findText(list->currentText(), Qt::MatchExactly | Qt::MatchCaseSensitive))
                 return list->objectName() + ": " + list->currentText();
         return {};
     }
     bool shownWhole(QWidget* w)
     {
-        QWidget* viewport = window->page().parentWidget();
+        QWidget* viewport = window().page().parentWidget();
         return viewport->rect().contains(QRect(w->mapTo(viewport, QPoint()), w->size()));
+    }
+
+    QPageLayout::Orientation chosenOrientation()
+    {
+        return bestOrientation(QPrinter(), printedExtent(window()).size());
+    }
+
+    QAction* action(const QString& text)
+    {
+        for (QAction* a : program->menuBar()->findChildren<QAction*>())
+            if (a->text().remove('&').startsWith(text))
+                return a;
+        return nullptr;
+    }
+
+    // The header, a mission and a truck row, as on a page worth printing.
+    QStringList fillIn()
+    {
+        QTest::keyClicks(find<QLineEdit>("Text35"), "Hill 112");
+        QTest::keyClicks(find<QLineEdit>("Text36"), "Bridge");
+        pick("Combo2", 5);
+        QTest::keyClicks(find<QLineEdit>("Text10"), "2");
+        pick("Combo33", 2);
+        return {"Attack From:", "Attack On", "Mission Type", "Hill 112", "Bridge", "Ural-375 Heavy Truck", "printed"};
     }
 
 private slots:
     void init()
     {
-        window = std::make_unique<WorksheetWindow>();
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-        QApplication::setActiveWindow(window.get());
+        MessageBox::answerInsteadOfShowing();
+        MessageBox::takeAsked();
+        suggested.clear();
+        chosen.clear();
+        setPdfFileChooser([this](const QString& s) {
+            suggested = s;
+            return chosen;
+        });
+        program = std::make_unique<ProgramWindow>();
+        program->show();
+        QVERIFY(QTest::qWaitForWindowExposed(program.get()));
+        QApplication::setActiveWindow(program.get());
     }
-    void cleanup() { window.reset(); }
+
+    void cleanup()
+    {
+        program.reset();
+        QVERIFY(MessageBox::takeAsked().empty());
+    }
 
     void tabWalksTheWorksheetInReadingOrder()
     {
@@ -95,7 +211,7 @@ private slots:
     void everyVisibleControlTheUserCanReachHasAName()
     {
         for (Control c : readingOrder()) {
-            QWidget* w = window->widget(c);
+            QWidget* w = window().widget(c);
             QVERIFY2(w, declOf(c).name.data());
             QVERIFY2(!w->accessibleName().isEmpty(), declOf(c).name.data());
         }
@@ -173,7 +289,6 @@ private slots:
         // message, and the row reset.
         QTest::mouseClick(find<QPushButton>("Command11"), Qt::LeftButton);
         QTest::keyClicks(find<QLineEdit>("Text29"), "50");
-        MessageBox::answerInsteadOfShowing();
         pick("Combo8", 0);
         const auto asked = MessageBox::takeAsked();
         QCOMPARE(asked.size(), 1u);
@@ -225,7 +340,7 @@ private slots:
 
     void tabScrollsTheFocusIntoViewInASmallWindow()
     {
-        window->resize(400, 300);
+        program->resize(400, 300);
         QWidget* first = find<QWidget>("Text35");
         first->setFocus();
         key(Qt::SHIFT | Qt::Key_Backtab);
@@ -255,7 +370,7 @@ private slots:
     {
         QCOMPARE(QFontInfo(find<QWidget>("Combo33")->font()).family(), worksheetFont().family());
         for (Control c : readingOrder()) {
-            QWidget* w = window->widget(c);
+            QWidget* w = window().widget(c);
             if (!w)
                 continue;
             const QFontMetrics metrics = w->fontMetrics();
@@ -275,12 +390,106 @@ private slots:
                 QVERIFY2(metrics.horizontalAdvance(button->text()) <= room.width(), qPrintable(name));
             }
         }
-        for (auto* label : window->findChildren<QLabel*>()) {
+        for (auto* label : window().findChildren<QLabel*>()) {
             const QRect room = label->contentsRect();
             const QRect needed = label->fontMetrics().boundingRect(
                 room, int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0), label->text());
             QVERIFY2(room.contains(needed), qPrintable(label->objectName() + ": " + label->text()));
         }
+    }
+
+    void withoutAPrinterThePageCanBeSavedAsPdf()
+    {
+        QVERIFY2(QPrinterInfo::defaultPrinter().isNull(), "this case needs a machine without a printer");
+        const QStringList texts = fillIn();
+        const auto before = stateOf(window().sheet());
+        // Cancelled, the message changes nothing.
+        QTest::keyClick(program.get(), Qt::Key_P, Qt::ControlModifier);
+        QCOMPARE(MessageBox::takeAsked().size(), 1u);
+        QVERIFY(suggested.isEmpty() && program->statusBar()->currentMessage().isEmpty());
+        QTemporaryDir dir;
+        chosen = dir.filePath("worksheet"); // the dialog's name field, without the suffix
+        MessageBox::setNextAnswer(MessageBox::Answer::SaveAsPdf);
+        QTest::mouseClick(find<QPushButton>("Command1"), Qt::LeftButton);
+
+        const auto asked = MessageBox::takeAsked();
+        QCOMPARE(asked.size(), 1u);
+        QCOMPARE(asked[0].title, QString("Print Error"));
+        QVERIFY(asked[0].text.contains("No printer"));
+        QCOMPARE(QFileInfo(suggested).fileName(), QString("Combat Worksheet.pdf"));
+        QVERIFY(suggested.startsWith(QDir::homePath()));
+        const QString pdf = chosen + ".pdf";
+        QVERIFY(program->statusBar()->currentMessage().contains(pdf));
+        checkPrintedPage(pdf, chosenOrientation());
+        const QString text = QString::fromUtf8(run("pdftotext", {"-layout", pdf, "-"}));
+        for (const QString& t : texts)
+            QVERIFY2(text.contains(t), qPrintable(t + " is not on the page:\n" + text));
+        QVERIFY(stateOf(window().sheet()) == before);
+    }
+
+    void undoAndRedoInTheMenuFollowTheHistory()
+    {
+        QAction* undo = action("Undo");
+        QAction* redo = action("Redo");
+        QVERIFY(undo && redo);
+        QVERIFY(!undo->isEnabled() && !redo->isEnabled());
+        QTest::keyClicks(find<QLineEdit>("Text35"), "Hill");
+        QVERIFY(undo->isEnabled() && !redo->isEnabled());
+        undo->trigger();
+        QCOMPARE(find<QLineEdit>("Text35")->text(), QString());
+        QVERIFY(!undo->isEnabled() && redo->isEnabled());
+        // The keys still reach the worksheet's own shortcut, not two owners.
+        QTest::keyClick(find<QLineEdit>("Text35"), Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(find<QLineEdit>("Text35")->text(), QString("Hill"));
+    }
+
+    // The offscreen screen (800 x 600) is smaller than the worksheet: the
+    // window keeps to it and scrolls.
+    void theWindowKeepsToItsScreen()
+    {
+        const QSize room = program->screen()->availableGeometry().size();
+        QVERIFY(program->width() <= room.width() && program->height() <= room.height());
+        QVERIFY(window().sizeHint().height() > room.height());
+    }
+
+    void aboutNamesTheVersion()
+    {
+        action("About")->trigger();
+        const auto asked = MessageBox::takeAsked();
+        QCOMPARE(asked.size(), 1u);
+        QVERIFY(asked[0].text.contains(COMBAT_WORKSHEET_VERSION));
+    }
+
+    void printsTheWorksheetOnTheDefaultPrinter()
+    {
+        if (!qEnvironmentVariableIsSet("WORKSHEET_PRINTED_PDFS"))
+            QSKIP("needs the private printer of tests/with_private_cups.sh");
+        QVERIFY2(!QPrinterInfo::defaultPrinter().isNull(), "this case needs a default printer");
+        const QDir out(qEnvironmentVariable("WORKSHEET_PRINTED_PDFS"));
+        fillIn();
+        const auto before = stateOf(window().sheet());
+        // With the focus in a box: no ring is printed and the focus stays.
+        find<QLineEdit>("Text36")->setFocus();
+        QTest::keyClick(program.get(), Qt::Key_P, Qt::ControlModifier);
+        QVERIFY(find<QLineEdit>("Text36")->hasFocus());
+        QVERIFY(stateOf(window().sheet()) == before);
+
+        QStringList pages;
+        QTRY_VERIFY_WITH_TIMEOUT((pages = out.entryList({"*.pdf"}, QDir::Files)).size() == 1, 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(run("pdfinfo", {out.filePath(pages[0])}).contains("Pages:"), 30000);
+        // The queue turns the page into PostScript and back, which keeps
+        // the glyphs' shapes but not which letters they are, and puts a
+        // landscape page on portrait paper turned: the texts and the
+        // orientation are checked on the exported page, drawn by the same
+        // code.
+        checkPrintedPage(out.filePath(pages[0]), std::nullopt);
+    }
+
+    void exitEndsTheProgramWithoutAQuestion()
+    {
+        fillIn();
+        QTimer::singleShot(0, this, [this] { QTest::mouseClick(find<QPushButton>("Command3"), Qt::LeftButton); });
+        QCOMPARE(QApplication::exec(), 0);
     }
 };
 
