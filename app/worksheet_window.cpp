@@ -134,7 +134,10 @@ WorksheetWindow::WorksheetWindow(std::span<const Route> routes)
             return;
         while (now->parentWidget() != page_)
             now = now->parentWidget(); // a list's line edit: show the list
-        scroll_->ensureWidgetVisible(now, 8, 8);
+        // The whole control, not only a box's cursor (which is all that
+        // ensureWidgetVisible makes sure of for a line edit).
+        const QRect r = now->geometry();
+        scroll_->ensureVisible(r.center().x(), r.center().y(), r.width() / 2 + 8, r.height() / 2 + 8);
     });
 }
 
