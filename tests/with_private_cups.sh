@@ -47,10 +47,6 @@ Browsing No
   Order allow,deny
   Allow all
 </Location>
-<Location /admin>
-  Order allow,deny
-  Allow all
-</Location>
 CONF
 cat >"$dir/cups-files.conf" <<CONF
 ServerRoot $dir
