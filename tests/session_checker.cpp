@@ -230,22 +230,17 @@ private:
         checkTallies(after);
     }
 
-    std::vector<Control> reachable(std::initializer_list<Kind> kinds) const
+    // Any control of these kinds a user can reach, Exit aside.
+    Control any(std::initializer_list<Kind> kinds)
     {
-        std::vector<Control> out;
+        std::vector<Control> reachable;
         for (std::uint16_t i = 0; i < controlCount; ++i) {
             const Control c{i};
             if (std::find(kinds.begin(), kinds.end(), form[i].kind) != kinds.end() && sheet_.visible(c) &&
                 sheet_.enabled(c) && c != exitButton && (form[i].kind != Kind::List || !sheet_.items(c).empty()))
-                out.push_back(c);
+                reachable.push_back(c);
         }
-        return out;
-    }
-
-    Control any(std::initializer_list<Kind> kinds)
-    {
-        const auto controls = reachable(kinds);
-        return controls[in_.below(controls.size())];
+        return reachable[in_.below(reachable.size())];
     }
 
     std::string makeText()
