@@ -446,7 +446,7 @@ private slots:
     void printsTheWorksheetOnTheDefaultPrinter()
     {
         if (!qEnvironmentVariableIsSet("WORKSHEET_PRINTED_PDFS"))
-            QSKIP("needs the private printer of tests/with_private_cups.sh");
+            QSKIP("needs the private printer of scripts/with-private-printer");
         QVERIFY2(!QPrinterInfo::defaultPrinter().isNull(), "this case needs a default printer");
         const QDir out(qEnvironmentVariable("WORKSHEET_PRINTED_PDFS"));
         fillIn();
