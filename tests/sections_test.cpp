@@ -1,8 +1,9 @@
-// Every kind of every catalogue, picked once, and every Clear. The figures
-// below are the test's own copy of the catalogues, so that a wrong figure on
-// either side fails.
+// Every kind of every catalogue, picked once, every Clear, the form and the
+// rows, and seeded random sessions. The figures below are the test's own copy
+// of the catalogues, so that a wrong figure on either side fails.
 #include "sections/routes.h"
 #include "sections/sections.h"
+#include "session_checker.h"
 #include "worksheet/number.h"
 #include "worksheet/shell.h"
 
@@ -273,6 +274,22 @@ TEST(Rows, EachCountBoxEnablesItsOwnListOnceAMissionIsChosen)
                 EXPECT_EQ(sheet.enabled(row.list), row.list == counted.list)
                     << declOf(counted.count).name << " and " << declOf(row.list).name;
         }
+}
+
+// Seeded random sessions, checked after every event (session_checker.h);
+// the same seeds every run.
+TEST(Sessions, KeepTheWorksheetsInvariants)
+{
+    session::Options options;
+    options.steps = 200;
+    for (std::uint64_t seed = 1; seed <= 150; ++seed) {
+        session::Choices random(seed);
+        try {
+            session::run(random, options);
+        } catch (const session::Broken& broken) {
+            FAIL() << "seed " << seed << ": " << broken.what();
+        }
+    }
 }
 
 } // namespace
