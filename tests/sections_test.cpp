@@ -229,7 +229,8 @@ TEST(Form, VisibleControlsHaveTheirOwnPlaces)
 {
     for (const ControlDecl& d : form)
         EXPECT_TRUE(d.left % twipsPerPixel == 0 && d.top % twipsPerPixel == 0 && d.width % twipsPerPixel == 0 &&
-                    d.height % twipsPerPixel == 0) << d.name;
+                    d.height % twipsPerPixel == 0)
+            << d.name;
     // A wrapped caption's box may reach under the controls below its text.
     const auto ownsItsPlace = [](const ControlDecl& d) {
         return d.visible && d.kind != worksheet::Kind::Line && d.kind != worksheet::Kind::Shape &&

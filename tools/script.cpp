@@ -214,7 +214,7 @@ private:
                     throw ScriptError{"expect-state needs a control before " + quoted(word)};
                 waiting = false;
                 const Control c = control(name);
-                const bool got = enabled ? backend_.enabled(c) == (word == "enabled")
+                const bool got = enabled   ? backend_.enabled(c) == (word == "enabled")
                                  : visible ? backend_.visible(c) == (word == "visible")
                                            : backend_.checked(c) == (word == "checked");
                 if (!got)
