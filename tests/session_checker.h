@@ -1,19 +1,15 @@
 // Random worksheet sessions over the headless core, with the worksheet's
-// invariants checked after every event:
+// invariants checked after every event: every label holds its start caption,
+// a blank, or a number written by the number rule; a message is one of the
+// worksheet's own, "Select Mission Type!" only while no mission is chosen,
+// none on undo or redo; a number error or a refused pick leaves every control
+// (but the refusal counter) as before; the summary tallies of combat load,
+// supplies and towing places are the sums of the sections' shares, to 15
+// digits; every control an event changed is reported (so the window shows
+// it); only Print prints; undo then redo gives back the state before.
 //
-// - every label holds its start caption, a blank, or a number written by the
-//   number rule (never "inf", "nan", "-0" or a separator);
-// - a message is one of the worksheet's own, "Select Mission Type!" only
-//   while no mission is chosen, and undo and redo show none;
-// - a number error or a refused pick leaves every control (every label but
-//   the refusal counter) as before;
-// - each summary tally of combat load, supplies and towing places is the
-//   sum of the sections' shares of it, up to the rounding of 15 digits;
-// - every control an event changed is reported, so the window shows it;
-// - undo followed by redo gives back the state before the undo.
-//
-// The choices come from fuzz bytes or from a seeded random source; the steps
-// can be written out as a scenario file, which the window then replays.
+// The choices come from fuzz bytes or a seed; the steps can be written out as
+// a scenario file, which the window then replays.
 #pragma once
 
 #include <cstddef>
