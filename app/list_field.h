@@ -2,23 +2,47 @@
 
 #include <QComboBox>
 
-// A worksheet list: an editable combo box whose drop-down is made the first
-// time it opens, wide enough to show every item whole. Making the drop-downs
-// of all the window's lists up front would cost start-up time and memory for
-// lists most users never open.
+// A worksheet list: an editable combo box in which only a choice made in the
+// open drop-down is a pick, since every pick adds the row's figures again.
 //
-// On the closed list the arrow keys open the drop-down instead of choosing
-// the next kind: every choice is a pick that adds the row again, so only a
-// choice made in the open drop-down counts.
+// - On the closed list the arrow keys, and Space on a field whose text is
+//   all selected, open the drop-down instead of choosing or overwriting a
+//   kind; the wheel scrolls the page and never picks or takes the focus.
+// - Enter, or leaving the field, with an item's name typed in is no pick.
+// - Text the worksheet marks as typed shows in grey italics, with a note.
+// - A screen reader hears the list by its own name ("Trucks, row 2, kind"),
+//   whatever it shows, and what it shows as its value.
+//
+// The drop-down is made the first time it opens, wide enough to show every
+// item whole: making those of all the window's lists up front would cost
+// start-up time and memory for lists most users never open.
 class ListField : public QComboBox {
+    Q_OBJECT
+
 public:
-    explicit ListField(QWidget* parent);
+    ListField(QWidget* parent, const QString& name, const QStringList& items);
+
+    // Shows the worksheet's text for the list: typed text the user typed
+    // that no pick counted; note says what the user should know about it.
+    void showText(const QString& text, bool typed, const QString& note);
 
     void showPopup() override;
 
+    // Registers the list's accessible interface; once, before any is made.
+    static void describeToScreenReaders();
+
+signals:
+    // A kind chosen in the open drop-down.
+    void picked(int item);
+    // The user changed the field's text by typing, pasting or deleting.
+    void typedText(const QString& text);
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    bool popupSized_ = false;
+    bool popupMade_ = false;
+    bool typedShown_ = false; // in grey italics
 };

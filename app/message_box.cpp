@@ -1,5 +1,6 @@
 #include "message_box.h"
 
+#include <QGridLayout>
 #include <QPushButton>
 
 #include <deque>
@@ -55,21 +56,31 @@ std::vector<MessageBox::Asked> MessageBox::takeAsked()
 MessageBox::Answer MessageBox::ask(QWidget* parent, const Asked& asked, bool offersPdf)
 {
     const Answer escape = offersPdf ? Answer::Cancel : Answer::Ok;
+    QMessageBox box(asked.icon, asked.title, asked.text, offersPdf ? QMessageBox::Cancel : QMessageBox::Ok, parent);
+    QPushButton* save = offersPdf ? box.addButton(QStringLiteral("Save as PDF..."), QMessageBox::AcceptRole) : nullptr;
+    if (save)
+        box.setDefaultButton(save);
+    // A box sized to a short text is too narrow for its title, which the
+    // title bar then cuts short ("Miss… rror"): room for the title in bold
+    // and the title bar's icon and buttons.
+    QFont titleFont = box.font();
+    titleFont.setBold(true);
+    const int titleWidth = QFontMetrics(titleFont).horizontalAdvance(asked.title) + 160;
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(titleWidth, 0, QSizePolicy::Minimum, QSizePolicy::Minimum), grid->rowCount(), 0,
+                      1, grid->columnCount());
+
     if (StandIn& s = standIn(); s.active) {
         s.asked.push_back(asked);
+        s.asked.back().size = box.sizeHint();
         if (s.answers.empty())
             return escape;
         const Answer answer = s.answers.front();
         s.answers.pop_front();
         return answer;
     }
-    QMessageBox box(asked.icon, asked.title, asked.text, offersPdf ? QMessageBox::Cancel : QMessageBox::Ok, parent);
-    if (!offersPdf) {
-        box.exec();
-        return Answer::Ok;
-    }
-    QPushButton* save = box.addButton(QStringLiteral("Save as PDF..."), QMessageBox::AcceptRole);
-    box.setDefaultButton(save);
     box.exec();
-    return box.clickedButton() == save ? Answer::SaveAsPdf : escape;
+    if (!save)
+        return Answer::Ok;
+    return box.clickedButton() == save ? Answer::SaveAsPdf : Answer::Cancel;
 }

@@ -16,6 +16,7 @@ public:
         QString title;
         QString text;
         QMessageBox::Icon icon;
+        QSize size = {}; // as the box would be shown
     };
 
     // A critical message with one OK button.

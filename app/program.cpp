@@ -55,24 +55,29 @@ ProgramWindow::ProgramWindow() : worksheet_(new WorksheetWindow)
 
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->addAction(QStringLiteral("&Print"), QKeySequence::Print, this, &ProgramWindow::print);
-    file->addAction(QStringLiteral("Print..."), this, &ProgramWindow::printWithDialog);
+    file->addAction(QStringLiteral("P&rint..."), this, &ProgramWindow::printWithDialog);
     file->addAction(QStringLiteral("&Export as PDF..."), this, &ProgramWindow::exportPdf);
     file->addSeparator();
     file->addAction(QStringLiteral("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q), this, &QWidget::close);
 
-    // The worksheet's own shortcuts do undo and redo wherever the focus is;
-    // the menu only names them, as a second owner of the keys would make
-    // them ambiguous.
+    // The worksheet owns undo and redo with their keys; the menu shows them.
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
-    undo_ = edit->addAction(QStringLiteral("&Undo\tCtrl+Z"), worksheet_, &WorksheetWindow::undo);
-    redo_ = edit->addAction(QStringLiteral("&Redo\tCtrl+Shift+Z"), worksheet_, &WorksheetWindow::redo);
-    connect(worksheet_, &WorksheetWindow::synced, this, &ProgramWindow::updateHistoryActions);
-    updateHistoryActions();
+    edit->addAction(&worksheet_->undoAction());
+    edit->addAction(&worksheet_->redoAction());
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->addAction(QStringLiteral("&Keyboard Shortcuts"), QKeySequence::HelpContents, this,
                     &ProgramWindow::showKeyboardShortcuts);
     help->addAction(QStringLiteral("&About Combat Worksheet"), this, &ProgramWindow::showAbout);
+
+    // F10 opens the menu bar, as on other desktops' programs.
+    auto* menus = new QAction(this);
+    menus->setShortcut(Qt::Key_F10);
+    connect(menus, &QAction::triggered, this, [this] {
+        menuBar()->setFocus(Qt::ShortcutFocusReason);
+        menuBar()->setActiveAction(menuBar()->actions().constFirst());
+    });
+    addAction(menus);
 
     fitToScreen(*this);
 }
@@ -112,8 +117,3 @@ void ProgramWindow::confirmPdf(const QString& path)
                                  confirmationMs);
 }
 
-void ProgramWindow::updateHistoryActions()
-{
-    undo_->setEnabled(worksheet_->sheet().canUndo());
-    redo_->setEnabled(worksheet_->sheet().canRedo());
-}

@@ -2,7 +2,6 @@
 
 #include <QMainWindow>
 
-class QAction;
 class WorksheetWindow;
 
 // What every run of the program sets up before its window: its name, the
@@ -30,9 +29,6 @@ public:
 
 private:
     void confirmPdf(const QString& path);
-    void updateHistoryActions();
 
     WorksheetWindow* worksheet_;
-    QAction* undo_;
-    QAction* redo_;
 };

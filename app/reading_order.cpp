@@ -4,6 +4,7 @@
 #include "worksheet/number.h"
 #include "worksheet/shell.h"
 
+#include <algorithm>
 #include <span>
 
 using namespace worksheet;
@@ -30,17 +31,9 @@ constexpr Named header[] = {
 constexpr Named closing[] = {
     {"Combo26"_ctl, "Close air support details are given on mission"},
     {"Text29"_ctl, "Combat supplies, count"},
-    {"Combo8"_ctl, "Combat supplies, type"},
+    {"Combo8"_ctl, "Combat supplies, kind"},
     {"Command6"_ctl, "Combat supplies, clear and work out the APC supplies"},
 };
-constexpr Named summaryNames[] = {
-    {sections::summary::squads, "You can carry, squads"},
-    {sections::summary::cargoPounds, "Or, pounds of cargo"},
-    {sections::summary::towing, "You can tow, weapons from the towed section"},
-    {sections::summary::suppliesNeeded, "You will need, combat supplies for the mission"},
-    {sections::summary::combatLoad, "Of those, supplies carried as the combat load"},
-};
-
 // What each button beside a section does, beyond its caption.
 constexpr Named buttonNotes[] = {
     {"Command11"_ctl, "Clears the truck rows, and the APC rows as well"},
@@ -55,15 +48,53 @@ constexpr Named buttonNotes[] = {
                      "that row added."},
 };
 
-struct Capacity {
+// A summary figure, as it is read out: "You can carry: 4 squads". Where it
+// is a capacity, below zero it is over capacity by as much.
+struct Figure {
     Control tally;
+    const char* before;
     const char* one;
     const char* many;
+    const char* unit = nullptr; // of a capacity
+    const char* units = nullptr;
 };
-constexpr Capacity capacities[] = {
-    {sections::summary::squads, "squad", "squads"},
-    {sections::summary::cargoPounds, "pound", "pounds"},
-    {sections::summary::towing, "towing place", "towing places"},
+constexpr Figure figures[] = {
+    {sections::summary::squads, "You can carry", "squad", "squads", "squad", "squads"},
+    {sections::summary::cargoPounds, "Or", "pound of cargo", "pounds of cargo", "pound", "pounds"},
+    {sections::summary::towing, "You can tow", "weapon from the towed section", "weapons from the towed section",
+     "towing place", "towing places"},
+    {sections::summary::suppliesNeeded, "You will need", "combat supply for the mission",
+     "combat supplies for the mission"},
+    {sections::summary::combatLoad, "Of those", "supply carried as the combat load",
+     "supplies carried as the combat load"},
+};
+
+constexpr Caption captionTable[] = {
+    {"Label84"_ctl, "Text35"_ctl},
+    {"Label86"_ctl, "Text37"_ctl},
+    {"Label85"_ctl, "Text36"_ctl},
+    {"Label87"_ctl, "Text38"_ctl},
+    {"Label3"_ctl, missionType},
+    {"Label109"_ctl, sections::summary::squads},
+    {"Label68"_ctl, sections::summary::squads},
+    {"Label107"_ctl, sections::summary::cargoPounds},
+    {"Label70"_ctl, sections::summary::cargoPounds},
+    {"Label39"_ctl, sections::summary::towing},
+    {"Label106"_ctl, sections::summary::towing},
+    {"Label74"_ctl, sections::summary::suppliesNeeded},
+    {"Label111"_ctl, sections::summary::suppliesNeeded},
+    {"Label112"_ctl, sections::summary::combatLoad},
+    {"Label93"_ctl, sections::summary::combatLoad},
+    {"Label5"_ctl, *infantryRows[0].marching},
+    {"Label38"_ctl, "Combo26"_ctl},
+    {"Label64"_ctl, "Text29"_ctl},
+};
+
+// Each section's heading, by the section's name.
+constexpr Named headings[] = {
+    {"Label134"_ctl, "Trucks"},  {"Label48"_ctl, "Armour"},   {"Label62"_ctl, "Vehicles"},
+    {"Label59"_ctl, "APCs"},     {"Label8"_ctl, "Infantry"},  {"Label132"_ctl, "Weapons"},
+    {"Label14"_ctl, "Towed units"},
 };
 
 template <class Visit> void forEachNamed(Visit&& visit)
@@ -81,12 +112,14 @@ template <class Visit> void forEachNamed(Visit&& visit)
             if (s.rows[i].marching)
                 row(s.name, i, "marching", *s.rows[i].marching);
             row(s.name, i, "count", s.rows[i].count);
-            row(s.name, i, "type", s.rows[i].list);
+            row(s.name, i, "kind", s.rows[i].list);
         }
         clear(s.name, s.clear);
     }
     for (const Named& n : closing)
         visit(n.control, QLatin1String(n.name));
+    for (const Figure& f : figures)
+        visit(f.tally, QLatin1String(f.before));
 }
 
 } // namespace
@@ -96,8 +129,6 @@ const QString& accessibleNameOf(Control c)
     static const auto names = [] {
         std::vector<QString> all(controlCount);
         forEachNamed([&](Control named, const QString& name) { all[named.index] = name; });
-        for (const Named& n : summaryNames)
-            all[n.control.index] = QLatin1String(n.name);
         return all;
     }();
     return names[c.index];
@@ -134,12 +165,61 @@ std::vector<Control> readingOrder()
 
 std::optional<QString> overCapacityNote(Control c, double value)
 {
-    for (const Capacity& capacity : capacities)
-        if (capacity.tally == c && value < 0) {
+    for (const Figure& f : figures)
+        if (f.tally == c && f.unit && value < 0) {
             const double over = -value;
             return QStringLiteral("Over capacity by %1 %2")
-                .arg(QString::fromStdString(formatNumber(over)),
-                     QLatin1String(over == 1 ? capacity.one : capacity.many));
+                .arg(QString::fromStdString(formatNumber(over)), QLatin1String(over == 1 ? f.unit : f.units));
         }
     return std::nullopt;
+}
+
+QString figureNameOf(Control c, double value)
+{
+    for (const Figure& f : figures)
+        if (f.tally == c) {
+            QString name = QStringLiteral("%1: %2 %3")
+                               .arg(QLatin1String(f.before), QString::fromStdString(formatNumber(value)),
+                                    QLatin1String(value == 1 ? f.one : f.many));
+            if (const auto over = overCapacityNote(c, value))
+                name += QStringLiteral(", ") + over->toLower();
+            return name;
+        }
+    return {};
+}
+
+std::span<const Caption> captions()
+{
+    return captionTable;
+}
+
+std::vector<Group> groups()
+{
+    std::vector<Group> out;
+    auto withCaptions = [](Group g) {
+        for (const Caption& k : captionTable)
+            if (std::find(g.members.begin(), g.members.end(), k.of) != g.members.end())
+                g.members.push_back(k.caption);
+        return g;
+    };
+    for (const sections::Section& s : sections::sectionTable) {
+        Group g{latin1(s.name), {s.clear}};
+        for (const Named& h : headings)
+            if (s.name == h.name)
+                g.members.push_back(h.control);
+        for (const Row& row : s.rows) {
+            if (row.marching)
+                g.members.push_back(*row.marching);
+            g.members.push_back(row.count);
+            g.members.push_back(row.list);
+        }
+        out.push_back(withCaptions(std::move(g)));
+    }
+    Group summary{QStringLiteral("Summary"), {}};
+    for (const Figure& f : figures)
+        summary.members.push_back(f.tally);
+    out.push_back(withCaptions(std::move(summary)));
+    out.push_back(withCaptions({QStringLiteral("Close air support"), {"Combo26"_ctl}}));
+    out.push_back(withCaptions({QStringLiteral("Combat supplies"), {"Text29"_ctl, "Combo8"_ctl, "Command6"_ctl}}));
+    return out;
 }

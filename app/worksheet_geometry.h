@@ -23,7 +23,6 @@ class WorksheetGeometry {
 public:
     WorksheetGeometry(const QFont& font, const QStyle& style);
 
-    double horizontalScale() const { return scale_; }
     // A control's place in pixels.
     QRect rectOf(const worksheet::ControlDecl& d) const;
     // A line of the form, from its start to its end.

@@ -8,19 +8,18 @@
 
 #include "sections/routes.h"
 
+#include <QAccessibleWidget>
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
-#include <QComboBox>
-#include <QCompleter>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
-#include <QPointer>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QShortcut>
 #include <QSignalBlocker>
+#include <QStyleOptionFocusRect>
 #include <QVBoxLayout>
 
 using namespace worksheet;
@@ -47,7 +46,7 @@ protected:
     {
         const WorksheetGeometry& geometry = worksheetGeometry();
         QPainter painter(this);
-        painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
+        painter.setPen(penFor(*painter.device()));
         for (std::uint16_t i = 0; i < controlCount; ++i) {
             const ControlDecl& d = form[i];
             if (!sheet_.visible(Control{i}))
@@ -57,6 +56,35 @@ protected:
             else if (d.kind == Kind::Shape)
                 painter.drawRect(geometry.rectOf(d));
         }
+        // A summary figure shows its focus as the style would a button's.
+        if (auto* figure = qobject_cast<QLabel*>(QApplication::focusWidget()); figure && isAncestorOf(figure)) {
+            QStyleOptionFocusRect option;
+            option.initFrom(this);
+            option.rect = QRect(figure->mapTo(this, QPoint()), figure->size());
+            style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+        }
+    }
+
+    // Up and Down in a count box would scroll the page away from it.
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down)
+            event->accept();
+        else
+            QWidget::keyPressEvent(event);
+    }
+
+private:
+    // On screen a line is one pixel of the text's colour; on paper, where
+    // a pixel is a hairline, a solid black half point.
+    QPen penFor(const QPaintDevice& device) const
+    {
+        const int type = device.devType();
+        if (type == QInternal::Widget || type == QInternal::Pixmap || type == QInternal::Image)
+            return QPen(palette().color(QPalette::WindowText), 1);
+        QPen pen(Qt::black, 0.5 * device.logicalDpiX() / 72.0);
+        pen.setCosmetic(true);
+        return pen;
     }
 
 private:
@@ -64,20 +92,24 @@ private:
 };
 
 // The same keys on every desktop.
-const QKeyCombination undoKeys[] = {Qt::CTRL | Qt::Key_Z};
-const QKeyCombination redoKeys[] = {Qt::CTRL | Qt::SHIFT | Qt::Key_Z, Qt::CTRL | Qt::Key_Y};
+const QKeySequence undoKeys[] = {Qt::CTRL | Qt::Key_Z};
+const QKeySequence redoKeys[] = {Qt::CTRL | Qt::SHIFT | Qt::Key_Z, Qt::CTRL | Qt::Key_Y};
 
-// setLineEdit makes a completer (with its models) for a line edit that has
-// none, which the lists do not want; lending the line edit a placeholder for
-// the call is cheaper, and one placeholder serves every list.
-void setLineEditLendingACompleter(QComboBox* combo, QLineEdit* edit)
+// A part of the worksheet that a screen reader reads as a named group; it
+// draws nothing of its own.
+class GroupWidget : public QWidget {
+public:
+    GroupWidget(QWidget* page, const QString& name) : QWidget(page) { setAccessibleName(name); }
+};
+
+class GroupAccessible : public QAccessibleWidget {
+public:
+    explicit GroupAccessible(QWidget* group) : QAccessibleWidget(group, QAccessible::Grouping) {}
+};
+
+QAccessibleInterface* describeGroup(const QString&, QObject* object)
 {
-    static QPointer<QCompleter> placeholder;
-    if (!placeholder)
-        placeholder = new QCompleter(qApp);
-    edit->setCompleter(placeholder);
-    combo->setLineEdit(edit);
-    edit->setCompleter(nullptr);
+    return dynamic_cast<GroupWidget*>(object) ? new GroupAccessible(static_cast<QWidget*>(object)) : nullptr;
 }
 
 } // namespace
@@ -89,13 +121,15 @@ QFont worksheetFont()
     return font;
 }
 
-WorksheetWindow::WorksheetWindow() : WorksheetWindow(sections::routes())
+WorksheetWindow::WorksheetWindow()
 {
-}
-
-WorksheetWindow::WorksheetWindow(std::span<const Route> routes)
-{
-    sheet_ = std::make_unique<Sheet>(static_cast<Host&>(*this), routes);
+    static const bool described = [] {
+        QAccessible::installFactory(describeGroup);
+        ListField::describeToScreenReaders();
+        return true;
+    }();
+    (void)described;
+    sheet_ = std::make_unique<Sheet>(static_cast<Host&>(*this), sections::routes());
     setWindowTitle(qs(sheet_->text(Control{0})));
     page_ = new Page(*sheet_);
     scroll_ = new QScrollArea(this);
@@ -105,14 +139,13 @@ WorksheetWindow::WorksheetWindow(std::span<const Route> routes)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(scroll_);
+    makeGroups();
     for (std::uint16_t i = 1; i < controlCount; ++i) {
         const Control c{i};
         if (sheet_->visible(c) && form[i].kind != Kind::Line && form[i].kind != Kind::Shape)
             createWidget(c);
     }
 
-    // The worksheet's undo works wherever the focus is; it replaces the
-    // boxes' own (see eventFilter).
     QWidget* previous = nullptr;
     for (Control c : readingOrder()) {
         if (QWidget* next = widgets_[c.index]) {
@@ -122,23 +155,49 @@ WorksheetWindow::WorksheetWindow(std::span<const Route> routes)
         }
     }
 
-    for (const QKeyCombination keys : undoKeys)
-        new QShortcut(keys, this, this, &WorksheetWindow::undo, Qt::ApplicationShortcut);
-    for (const QKeyCombination keys : redoKeys)
-        new QShortcut(keys, this, this, &WorksheetWindow::redo, Qt::ApplicationShortcut);
+    // The boxes' own undo gives way to the worksheet's (see eventFilter).
+    undo_ = new QAction(QStringLiteral("&Undo"), this);
+    undo_->setShortcuts({std::begin(undoKeys), std::end(undoKeys)});
+    connect(undo_, &QAction::triggered, this, &WorksheetWindow::undo);
+    redo_ = new QAction(QStringLiteral("&Redo"), this);
+    redo_->setShortcuts({std::begin(redoKeys), std::end(redoKeys)});
+    connect(redo_, &QAction::triggered, this, &WorksheetWindow::redo);
+    for (QAction* action : {undo_, redo_}) {
+        action->setShortcutContext(Qt::ApplicationShortcut);
+        action->setEnabled(false);
+        addAction(action);
+    }
 
     // Tab, Shift+Tab or a message box closing can put the focus on a control
     // scrolled out of sight.
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* was, QWidget* now) {
+        if (was && qobject_cast<QLabel*>(was))
+            page_->update(); // a figure's focus ring goes
         if (!now || !page_->isAncestorOf(now))
             return;
-        while (now->parentWidget() != page_)
-            now = now->parentWidget(); // a list's line edit: show the list
+        if (auto* list = qobject_cast<QComboBox*>(now->parentWidget()))
+            now = list; // a list's line edit: show the list
+        if (qobject_cast<QLabel*>(now))
+            page_->update();
         // The whole control, not only a box's cursor (which is all that
         // ensureWidgetVisible makes sure of for a line edit).
-        const QRect r = now->geometry();
+        const QRect r(now->mapTo(page_, QPoint()), now->size());
         scroll_->ensureVisible(r.center().x(), r.center().y(), r.width() / 2 + 8, r.height() / 2 + 8);
     });
+}
+
+void WorksheetWindow::makeGroups()
+{
+    const WorksheetGeometry& geometry = worksheetGeometry();
+    for (const Group& g : groups()) {
+        QRect area;
+        for (Control c : g.members)
+            area |= geometry.rectOf(declOf(c));
+        auto* group = new GroupWidget(page_, g.name);
+        group->setGeometry(area);
+        for (Control c : g.members)
+            groupOf_[c.index] = group;
+    }
 }
 
 QSize WorksheetWindow::sizeHint() const
@@ -155,29 +214,18 @@ void WorksheetWindow::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
 }
 
-namespace {
-
-bool isHistoryKey(const QKeyEvent* key)
-{
-    const QKeyCombination pressed = key->keyCombination();
-    return std::find(std::begin(undoKeys), std::end(undoKeys), pressed) != std::end(undoKeys) ||
-           std::find(std::begin(redoKeys), std::end(redoKeys), pressed) != std::end(redoKeys);
-}
-
-} // namespace
-
 bool WorksheetWindow::eventFilter(QObject* watched, QEvent* event)
 {
     // A text box claims the undo keys for its own undo; leaving the claim
-    // unaccepted lets the window's shortcut have them.
-    if (event->type() == QEvent::ShortcutOverride && isHistoryKey(static_cast<QKeyEvent*>(event))) {
-        event->ignore();
-        return true;
+    // unaccepted lets the window's actions have them.
+    if (event->type() == QEvent::ShortcutOverride) {
+        const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
+        for (const QAction* action : {undo_, redo_})
+            if (action->shortcuts().contains(pressed)) {
+                event->ignore();
+                return true;
+            }
     }
-    // The wheel over a closed list would pick the next kind, adding the row
-    // again by accident.
-    if (event->type() == QEvent::Wheel && qobject_cast<QComboBox*>(watched))
-        return true;
     // A field away from the focus shows its text from the start: a long
     // kind's name, not its tail.
     if (event->type() == QEvent::FocusOut)
@@ -189,13 +237,13 @@ bool WorksheetWindow::eventFilter(QObject* watched, QEvent* event)
 void WorksheetWindow::undo()
 {
     if (sheet_->undo())
-        syncChanged(std::nullopt, true);
+        syncChanged();
 }
 
 void WorksheetWindow::redo()
 {
     if (sheet_->redo())
-        syncChanged(std::nullopt, true);
+        syncChanged();
 }
 
 WorksheetWindow::~WorksheetWindow() = default;
@@ -203,10 +251,11 @@ WorksheetWindow::~WorksheetWindow() = default;
 QWidget* WorksheetWindow::createWidget(Control c)
 {
     const ControlDecl& d = declOf(c);
+    QWidget* parent = groupOf_[c.index] ? groupOf_[c.index] : page_;
     QWidget* w = nullptr;
     switch (d.kind) {
     case Kind::Label: {
-        auto* label = new QLabel(page_);
+        auto* label = new QLabel(parent);
         label->setTextFormat(Qt::PlainText);
         label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         if (d.look == Look::Heading || d.look == Look::Tally) {
@@ -214,8 +263,10 @@ QWidget* WorksheetWindow::createWidget(Control c)
             bold.setBold(true);
             label->setFont(bold);
         }
-        if (d.look == Look::Tally)
+        if (d.look == Look::Tally) {
             label->setAlignment(Qt::AlignCenter);
+            label->setFocusPolicy(Qt::TabFocus); // a figure can be read from the keyboard
+        }
         if (d.look == Look::Wrapped) {
             label->setWordWrap(true);
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -224,7 +275,7 @@ QWidget* WorksheetWindow::createWidget(Control c)
         break;
     }
     case Kind::TextBox: {
-        auto* edit = new QLineEdit(page_);
+        auto* edit = new QLineEdit(parent);
         edit->installEventFilter(this);
         connect(edit, &QLineEdit::textEdited, this, [this, c](const QString& text) {
             sheet_->userEdit(c, text.toStdString());
@@ -233,40 +284,9 @@ QWidget* WorksheetWindow::createWidget(Control c)
         w = edit;
         break;
     }
-    case Kind::List: {
-        auto* combo = new ListField(page_);
-        // Items first: a list that is not editable yet takes them without
-        // writing the first item's text into its line edit.
-        fillList(combo, c);
-        auto* edit = new QLineEdit(combo);
-        edit->installEventFilter(this);
-        combo->installEventFilter(this);
-        setLineEditLendingACompleter(combo, edit);
-        combo->setInsertPolicy(QComboBox::NoInsert);
-        combo->setCompleter(nullptr);
-        combo->setMaxVisibleItems(16); // every family's list without scrolling
-        // Only a choice from the drop-down is a pick: Enter or leaving the
-        // field with an item's text typed in must not run the row's handler.
-        listsIgnoreTypedText_ =
-            QObject::disconnect(edit, &QLineEdit::editingFinished, combo, nullptr) && listsIgnoreTypedText_;
-        connect(combo, &QComboBox::activated, this, [this, c, combo, edit](int index) {
-            // A pick of what was typed makes it counted.
-            if (typed_[c.index] == combo->itemText(index))
-                typed_[c.index].clear();
-            sheet_->userPick(c, static_cast<std::size_t>(index));
-            syncChanged(c);
-            edit->setCursorPosition(0);
-        });
-        connect(edit, &QLineEdit::textEdited, this, [this, c](const QString& text) {
-            typed_[c.index] = text;
-            sheet_->userEdit(c, text.toStdString());
-            syncChanged(c);
-        });
-        w = combo;
-        break;
-    }
+    case Kind::List: w = createList(c); break;
     case Kind::CheckBox: {
-        auto* box = new QCheckBox(page_);
+        auto* box = new QCheckBox(parent);
         connect(box, &QCheckBox::clicked, this, [this, c] {
             sheet_->userTick(c);
             syncChanged();
@@ -275,7 +295,7 @@ QWidget* WorksheetWindow::createWidget(Control c)
         break;
     }
     case Kind::Button: {
-        auto* button = new QPushButton(page_);
+        auto* button = new QPushButton(parent);
         button->setToolTip(buttonNoteOf(c));
         connect(button, &QPushButton::clicked, this, [this, c] {
             sheet_->userPress(c);
@@ -291,34 +311,66 @@ QWidget* WorksheetWindow::createWidget(Control c)
     w->setObjectName(qs(d.name));
     if (const QString& name = accessibleNameOf(c); !name.isEmpty())
         w->setAccessibleName(name);
-    w->setGeometry(worksheetGeometry().rectOf(d));
+    w->setGeometry(worksheetGeometry().rectOf(d).translated(-parent->mapTo(page_, QPoint())));
     widgets_[c.index] = w;
+    // The caption goes with its control, made in either order.
+    for (const Caption& k : captions())
+        if ((k.caption == c || k.of == c) && widgets_[k.caption.index] && widgets_[k.of.index])
+            static_cast<QLabel*>(widgets_[k.caption.index])->setBuddy(widgets_[k.of.index]);
     sync(c);
     return w;
 }
 
-void WorksheetWindow::fillList(QComboBox* combo, Control c)
+ListField* WorksheetWindow::createList(Control c)
 {
     QStringList items;
     for (std::string_view item : sheet_->items(c))
         items << qs(item);
-    combo->addItems(items);
-    // Nothing is selected at start; the field shows the list's own text.
-    combo->setCurrentIndex(-1);
+    auto* list = new ListField(groupOf_[c.index] ? groupOf_[c.index] : page_, accessibleNameOf(c), items);
+    list->lineEdit()->installEventFilter(this);
+    connect(list, &ListField::picked, this, [this, c](int item) {
+        sheet_->userPick(c, static_cast<std::size_t>(item));
+        syncChanged();
+    });
+    connect(list, &ListField::typedText, this, [this, c](const QString& text) {
+        sheet_->userEdit(c, text.toStdString());
+        syncChanged();
+    });
+    return list;
 }
 
-void WorksheetWindow::syncChanged(std::optional<Control> userList, bool history)
+std::optional<Control> WorksheetWindow::focusedControl() const
 {
-    const auto changed = sheet_->changed();
-    for (Control c : changed) {
-        if (!history && c != userList && declOf(c).kind == Kind::List)
-            typed_[c.index].clear();
-        sync(c);
+    QWidget* focus = QApplication::focusWidget();
+    for (std::uint16_t i = 1; focus && i < controlCount; ++i)
+        if (widgets_[i] && (widgets_[i] == focus || widgets_[i]->isAncestorOf(focus)))
+            return Control{i};
+    return std::nullopt;
+}
+
+void WorksheetWindow::syncChanged()
+{
+    // A control that loses the focus by being disabled or hidden hands it to
+    // the one before it in reading order, which the user has just passed;
+    // left to itself the focus would go on to the next, or round to the
+    // header.
+    std::optional<Control> handTo;
+    if (const auto focused = focusedControl(); focused && !(sheet_->enabled(*focused) && sheet_->visible(*focused))) {
+        const auto order = readingOrder();
+        auto at = std::find(order.begin(), order.end(), *focused);
+        while (at != order.begin() && !handTo) {
+            --at;
+            if (sheet_->enabled(*at) && sheet_->visible(*at))
+                handTo = *at;
+        }
+        QApplication::focusWidget()->clearFocus();
     }
-    // The list the user worked shows its mark even where its text stayed.
-    if (userList && std::find(changed.begin(), changed.end(), *userList) == changed.end())
-        sync(*userList);
-    emit synced();
+    for (Control c : sheet_->changed())
+        sync(c);
+    if (handTo && widgets_[handTo->index])
+        widgets_[handTo->index]->setFocus(Qt::BacktabFocusReason);
+    undo_->setEnabled(sheet_->canUndo());
+    redo_->setEnabled(sheet_->canRedo());
 }
 
 void WorksheetWindow::sync(Control c)
@@ -343,7 +395,7 @@ void WorksheetWindow::sync(Control c)
         auto* label = static_cast<QLabel*>(w);
         label->setText(text);
         if (declOf(c).look == Look::Tally)
-            showCapacity(label, c);
+            showFigure(label, c);
         break;
     }
     case Kind::TextBox: {
@@ -352,7 +404,15 @@ void WorksheetWindow::sync(Control c)
             edit->setText(text);
         break;
     }
-    case Kind::List: syncList(static_cast<QComboBox*>(w), c, text); break;
+    case Kind::List: {
+        QString note;
+        if (sheet_->typed(c))
+            note = uncountedNoteOf(c);
+        else if (!sheet_->enabled(c))
+            note = disabledNoteOf(c);
+        static_cast<ListField*>(w)->showText(text, sheet_->typed(c), note);
+        break;
+    }
     case Kind::CheckBox:
         static_cast<QCheckBox*>(w)->setChecked(sheet_->checked(c));
         static_cast<QCheckBox*>(w)->setText(text);
@@ -364,53 +424,19 @@ void WorksheetWindow::sync(Control c)
     w->setVisible(sheet_->visible(c));
 }
 
-void WorksheetWindow::syncList(QComboBox* combo, Control c, const QString& text)
+void WorksheetWindow::showFigure(QLabel* label, Control c)
 {
-    QLineEdit* edit = combo->lineEdit();
-    const QSignalBlocker editBlocker(edit);
-    // The drop-down opens on the item the field shows, or on none.
-    const int item = combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    if (combo->currentIndex() != item || combo->currentText() != text) {
-        // While the user types, the cursor stays where it is; elsewhere a
-        // long kind's name shows from its start.
-        const int cursor = edit->hasFocus() ? edit->cursorPosition() : 0;
-        combo->setCurrentIndex(item);
-        if (combo->currentText() != text)
-            combo->setEditText(text);
-        edit->setCursorPosition(cursor);
-    }
-
-    const bool typed = !text.trimmed().isEmpty() && text == typed_[c.index];
-    if (edit->font().italic() != typed) {
-        QFont font;
-        QPalette palette;
-        if (typed) {
-            font = edit->font();
-            font.setItalic(true);
-            palette.setColor(QPalette::Text, edit->palette().color(QPalette::PlaceholderText));
-        }
-        edit->setFont(font);
-        edit->setPalette(palette);
-    }
-    QString note;
-    if (typed)
-        note = uncountedNoteOf(c);
-    else if (!sheet_->enabled(c))
-        note = disabledNoteOf(c);
-    combo->setToolTip(note);
-    combo->setAccessibleDescription(note);
-}
-
-void WorksheetWindow::showCapacity(QLabel* label, Control c)
-{
-    // Over capacity shows in red, and in words for those who cannot see it.
-    const auto note = overCapacityNote(c, sheet_->number(c));
+    // Over capacity shows in red, and in words for those who cannot see it;
+    // a screen reader hears the figure with its meaning.
+    const double value = sheet_->number(c);
+    const auto note = overCapacityNote(c, value);
     QPalette palette;
     if (note)
         palette.setColor(QPalette::WindowText, QColor(0xc0, 0x00, 0x00));
     label->setPalette(palette);
     label->setToolTip(note.value_or(QString()));
     label->setAccessibleDescription(note.value_or(QString()));
+    label->setAccessibleName(figureNameOf(c, value));
 }
 
 void WorksheetWindow::showMessage(std::string_view title, std::string_view text)

@@ -9,10 +9,11 @@
 #include <optional>
 #include <span>
 
-class QComboBox;
+class QAction;
 class QLabel;
 class QFont;
 class QScrollArea;
+class ListField;
 
 // The font the worksheet's captions are laid out for.
 QFont worksheetFont();
@@ -27,8 +28,6 @@ class WorksheetWindow : public QWidget, private worksheet::Host {
 
 public:
     WorksheetWindow();
-    // A window whose events go to other handlers than the worksheet's own.
-    explicit WorksheetWindow(std::span<const worksheet::Route> routes);
     ~WorksheetWindow() override;
 
     const worksheet::Sheet& sheet() const { return *sheet_; }
@@ -42,20 +41,16 @@ public:
     // The page whole, within the scrolling's frame.
     QSize sizeHint() const override;
 
-    // Whether a list's line edit was detached from its combo's
-    // editingFinished, so that typed text is never taken for a pick.
-    bool listsIgnoreTypedText() const { return listsIgnoreTypedText_; }
-
-    // The worksheet's undo and redo, as Ctrl+Z and Ctrl+Shift+Z do them.
+    // The worksheet's undo (Ctrl+Z) and redo (Ctrl+Shift+Z, Ctrl+Y), which
+    // work wherever the focus is in the window; a menu shows them.
+    QAction& undoAction() const { return *undo_; }
+    QAction& redoAction() const { return *redo_; }
     void undo();
     void redo();
 
 signals:
     void exitRequested();
     void printRequested();
-    // The widgets show the worksheet's state after an event, an undo or a
-    // redo.
-    void synced();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -66,24 +61,24 @@ private:
     void printWindow() override;
     void quit() override;
 
+    void makeGroups();
     QWidget* createWidget(worksheet::Control c);
-    void fillList(QComboBox* combo, worksheet::Control c);
-    // Copies what the last event changed into the widgets. A list written
-    // by a handler loses what the user typed there; userList is the list the
-    // user typed into or picked from, and undo and redo pass history.
-    void syncChanged(std::optional<worksheet::Control> userList = std::nullopt, bool history = false);
-    void showCapacity(QLabel* label, worksheet::Control c);
+    ListField* createList(worksheet::Control c);
+    // Copies what the last event, undo or redo changed into the widgets.
+    void syncChanged();
+    void showFigure(QLabel* label, worksheet::Control c);
     void sync(worksheet::Control c);
-    void syncList(QComboBox* combo, worksheet::Control c, const QString& text);
+    // The control whose widget has the focus, if any.
+    std::optional<worksheet::Control> focusedControl() const;
 
     QScrollArea* scroll_ = nullptr;
     QWidget* page_ = nullptr;
+    QAction* undo_ = nullptr;
+    QAction* redo_ = nullptr;
     bool fitted_ = false;
 
     std::unique_ptr<worksheet::Sheet> sheet_;
     std::array<QWidget*, worksheet::controlCount> widgets_{};
-    // What the user last typed into each list; while a list shows it, the
-    // text is no pick and counts for nothing.
-    std::array<QString, worksheet::controlCount> typed_{};
-    bool listsIgnoreTypedText_ = true;
+    // The group each control's widget is made in; the page for the header.
+    std::array<QWidget*, worksheet::controlCount> groupOf_{};
 };

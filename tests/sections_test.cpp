@@ -277,6 +277,32 @@ TEST(Rows, EachCountBoxEnablesItsOwnListOnceAMissionIsChosen)
         }
 }
 
+// Text typed into a list counts for nothing and is marked so, blank text
+// too; a pick of it counts it, a Clear writes over it, and undo and redo
+// bring the mark back with the text it was on.
+TEST(Rows, TypedTextIsMarkedUntilAPickOrAClearAndUndoKeepsTheMark)
+{
+    Worksheet w;
+    const Control list = weaponRows[0].list;
+    w.sheet.userEdit(list, "Mortar");
+    w.sheet.userEdit(weaponRows[1].count, "1");
+    w.sheet.userEdit(list, "");
+    EXPECT_TRUE(w.sheet.typed(list)) << "blank typed text is marked too";
+    w.sheet.userEdit(list, "Smoke Munition");
+    EXPECT_TRUE(w.sheet.typed(list) && !w.sheet.typed(weaponRows[1].list));
+    w.choose(list, "Smoke Munition");
+    EXPECT_FALSE(w.sheet.typed(list)) << "a pick of what was typed counts it";
+    w.sheet.undo();
+    EXPECT_EQ(w.sheet.text(list), "Smoke Munition");
+    EXPECT_TRUE(w.sheet.typed(list));
+    w.sheet.redo();
+    EXPECT_FALSE(w.sheet.typed(list));
+    w.sheet.undo();
+    w.sheet.userPress("Command8"_ctl);
+    EXPECT_FALSE(w.sheet.typed(list)) << "the Clear writes over it";
+    EXPECT_FALSE(w.sheet.typed(weaponRows[1].count)) << "only lists are marked";
+}
+
 // Seeded random sessions, checked after every event (session_checker.h);
 // the same seeds every run.
 TEST(Sessions, KeepTheWorksheetsInvariants)

@@ -45,5 +45,4 @@ public:
     std::deque<ShownMessage> messages;
     // Set once Exit has ended the worksheet.
     bool closed = false;
-    int pagesPrinted = 0;
 };

@@ -53,14 +53,12 @@ void GuiBackend::restart()
         closed = true;
         window_->close();
     });
-    QObject::connect(window_.get(), &WorksheetWindow::printRequested, window_.get(), [this] { ++pagesPrinted; });
     window_->show();
     if (!QTest::qWaitForWindowExposed(window_.get()))
         qFatal("the worksheet window was never shown");
     MessageBox::takeAsked();
     messages.clear();
     closed = false;
-    pagesPrinted = 0;
 }
 
 const worksheet::Sheet& GuiBackend::sheet() const

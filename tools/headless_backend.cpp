@@ -15,7 +15,6 @@ void HeadlessBackend::restart()
     sheet_ = std::make_unique<worksheet::Sheet>(static_cast<worksheet::Host&>(*this), sections::routes());
     messages.clear();
     closed = false;
-    pagesPrinted = 0;
 }
 
 void HeadlessBackend::type(Control c, std::string_view text)
@@ -95,7 +94,6 @@ void HeadlessBackend::showMessage(std::string_view title, std::string_view text)
 
 void HeadlessBackend::printWindow()
 {
-    ++pagesPrinted;
 }
 
 void HeadlessBackend::quit()

@@ -12,7 +12,7 @@ Sheet::Sheet(Host& host, std::span<const Route> routes) : host_(host), isChanged
 {
     state_.reserve(controlCount);
     for (const auto& decl : form)
-        state_.push_back({std::string(decl.text), decl.visible, decl.enabled, false, {}});
+        state_.push_back({std::string(decl.text), decl.visible, decl.enabled, false, false, {}});
     for (const auto& route : routes) {
         auto& slot = route.event == Event::Change ? onChange_ : onClick_;
         slot[route.control.index] = &route;
@@ -117,7 +117,13 @@ bool Sheet::redo()
 
 void Sheet::userEdit(Control c, std::string_view text)
 {
-    transaction([&] { setText(c, text); }, c);
+    transaction(
+        [&] {
+            setText(c, text);
+            if (declOf(c).kind == Kind::List)
+                setTyped(c, true);
+        },
+        c);
 }
 
 void Sheet::userPick(Control c, std::size_t item)
@@ -167,6 +173,7 @@ Sheet::Value Sheet::valueOf(Control c, Field f) const
     case Field::Visible: return {{}, s.visible};
     case Field::Enabled: return {{}, s.enabled};
     case Field::Checked: return {{}, s.checked};
+    case Field::Typed: return {{}, s.typed};
     }
     return {};
 }
@@ -179,6 +186,7 @@ void Sheet::put(Control c, Field f, const Value& v)
     case Field::Visible: s.visible = v.flag; break;
     case Field::Enabled: s.enabled = v.flag; break;
     case Field::Checked: s.checked = v.flag; break;
+    case Field::Typed: s.typed = v.flag; break;
     }
     markChanged(c);
 }
@@ -194,6 +202,9 @@ void Sheet::restoreLabels(Mark since)
 
 void Sheet::setText(Control c, std::string_view text)
 {
+    // Whatever writes a list's text but the user's typing counts it (a pick)
+    // or blanks it (a Clear, a refusal): either way it is typed no more.
+    setTyped(c, false);
     auto& s = state_[c.index];
     if (s.text == text)
         return;
@@ -208,6 +219,14 @@ void Sheet::setNumber(Control c, double value)
     if (!std::isfinite(value))
         throw NumberOverflow();
     setText(c, formatNumber(value));
+}
+
+void Sheet::setTyped(Control c, bool typed)
+{
+    if (state_[c.index].typed == typed)
+        return;
+    record(c, Field::Typed);
+    state_[c.index].typed = typed;
 }
 
 void Sheet::setEnabled(Control c, bool enabled)

@@ -50,7 +50,8 @@ public:
 
     // --- What the user does. Each call is one event, run as one transaction.
     // Replaces a box's or list field's text; a count box with a change
-    // handler runs it when the text differs.
+    // handler runs it when the text differs. Text typed into a list is marked
+    // as typed (see typed()).
     void userEdit(Control c, std::string_view text);
     // Chooses a list item, which runs the list's Click even for the item it
     // already shows.
@@ -79,6 +80,10 @@ public:
     bool visible(Control c) const { return state_[c.index].visible; }
     bool enabled(Control c) const { return state_[c.index].enabled; }
     bool checked(Control c) const { return state_[c.index].checked; }
+    // Whether a list shows text the user typed, which no pick has counted. A
+    // pick or a handler's write takes the mark away; undo and redo bring it
+    // back with the text.
+    bool typed(Control c) const { return state_[c.index].typed; }
     std::span<const std::string_view> items(Control c) const { return state_[c.index].items; }
 
     // --- What handlers do.
@@ -115,9 +120,10 @@ private:
         bool visible;
         bool enabled;
         bool checked = false;
+        bool typed = false;
         std::span<const std::string_view> items;
     };
-    enum class Field : std::uint8_t { Text, Visible, Enabled, Checked };
+    enum class Field : std::uint8_t { Text, Visible, Enabled, Checked, Typed };
     struct Value {
         std::string text;
         bool flag = false;
@@ -145,6 +151,7 @@ private:
     void record(Control c, Field f);
     void markChanged(Control c);
     void forgetChanges();
+    void setTyped(Control c, bool typed);
     Value valueOf(Control c, Field f) const;
     void put(Control c, Field f, const Value& v);
     void remember(std::optional<Control> typedInto);
