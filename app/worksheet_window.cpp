@@ -15,6 +15,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
@@ -46,7 +47,7 @@ protected:
     {
         const WorksheetGeometry& geometry = worksheetGeometry();
         QPainter painter(this);
-        painter.setPen(penFor(*painter.device()));
+        painter.setPen(penFor(*painter.paintEngine()));
         for (std::uint16_t i = 0; i < controlCount; ++i) {
             const ControlDecl& d = form[i];
             if (!sheet_.visible(Control{i}))
@@ -75,14 +76,14 @@ protected:
     }
 
 private:
-    // On screen a line is one pixel of the text's colour; on paper, where
-    // a pixel is a hairline, a solid black half point.
-    QPen penFor(const QPaintDevice& device) const
+    // On screen a line is one pixel of the text's colour; on paper (drawn
+    // through the printing's own engine, see paper.h), where a pixel is a
+    // hairline, a solid black half point.
+    QPen penFor(const QPaintEngine& engine) const
     {
-        const int type = device.devType();
-        if (type == QInternal::Widget || type == QInternal::Pixmap || type == QInternal::Image)
+        if (engine.type() != QPaintEngine::User)
             return QPen(palette().color(QPalette::WindowText), 1);
-        QPen pen(Qt::black, 0.5 * device.logicalDpiX() / 72.0);
+        QPen pen(Qt::black, 0.5 * engine.paintDevice()->logicalDpiX() / 72.0);
         pen.setCosmetic(true);
         return pen;
     }
@@ -327,6 +328,8 @@ ListField* WorksheetWindow::createList(Control c)
     for (std::string_view item : sheet_->items(c))
         items << qs(item);
     auto* list = new ListField(groupOf_[c.index] ? groupOf_[c.index] : page_, accessibleNameOf(c), items);
+    // The undo keys, whichever of the two has the focus.
+    list->installEventFilter(this);
     list->lineEdit()->installEventFilter(this);
     connect(list, &ListField::picked, this, [this, c](int item) {
         sheet_->userPick(c, static_cast<std::size_t>(item));

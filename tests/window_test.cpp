@@ -21,18 +21,22 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QStyleOption>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QWheelEvent>
+
 
 #include <optional>
 #include <vector>
@@ -94,6 +98,33 @@ void checkPrintedPage(const QString& pdf, std::optional<QPageLayout::Orientation
              "the worksheet fills the page");
 }
 
+// The longest run of near-black pixels along any row of the page, as a
+// fraction of its width: the divider lines, which no text comes near.
+double longestBlackLine(const QString& pdf)
+{
+    QTemporaryDir dir;
+    run("pdftoppm", {"-r", "300", "-png", "-singlefile", pdf, dir.filePath("page")});
+    const QImage page(dir.filePath("page.png"));
+    int longest = 0;
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0, run = 0; x < page.width(); ++x) {
+            run = qGray(page.pixel(x, y)) < 100 ? run + 1 : 0;
+            longest = std::max(longest, run);
+        }
+    return page.isNull() ? 0 : double(longest) / page.width();
+}
+
+// A turn of the mouse wheel over a widget; whether it took it. One that is
+// not taken goes on to the widgets under it, and so to the page.
+bool wheelTakenBy(QWidget* w)
+{
+    const QPointF centre = QRectF(w->rect()).center();
+    QWheelEvent wheel(centre, w->mapToGlobal(centre), {}, {0, -120}, Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(w, &wheel);
+    return wheel.isAccepted();
+}
+
 } // namespace
 
 class WindowTest : public QObject {
@@ -128,6 +159,14 @@ private:
                 return list->objectName() + ": " + list->currentText();
         return {};
     }
+    // The list shows text typed, not counted, in grey italics and says so.
+    static bool marked(QComboBox* list)
+    {
+        return list->lineEdit()->font().italic() && list->toolTip().contains("not counted") &&
+               list->accessibleDescription() == list->toolTip() &&
+               list->lineEdit()->palette().color(QPalette::Text) == list->palette().color(QPalette::PlaceholderText);
+    }
+    QScrollBar* pageScroll() { return window().findChild<QScrollArea*>()->verticalScrollBar(); }
     bool shownWhole(QWidget* w)
     {
         QWidget* viewport = window().page().parentWidget();
@@ -361,6 +400,80 @@ private slots:
         }
     }
 
+    // Space on a kind opens the drop-down; Backspace or Delete leave blank
+    // text marked as typed; Escape leaves the mark as it was; undo brings
+    // typed text back marked.
+    void noKeyBlanksAListUnnoticed()
+    {
+        oneTruckPicked();
+        auto* list = find<QComboBox>("Combo33");
+        list->lineEdit()->setFocus();
+        list->lineEdit()->selectAll();
+        QTest::keyClick(list->lineEdit(), Qt::Key_Space);
+        QVERIFY(list->view()->isVisible());
+        QTest::keyClick(list->view(), Qt::Key_Escape);
+        QVERIFY(!list->view()->isVisible());
+        QCOMPARE(list->currentText(), QString("ZIL Medium Truck"));
+        QVERIFY(!marked(list));
+        for (Qt::Key erase : {Qt::Key_Backspace, Qt::Key_Delete}) {
+            list->lineEdit()->selectAll();
+            QTest::keyClick(list->lineEdit(), erase);
+            QCOMPARE(list->currentText(), QString());
+            QVERIFY(marked(list));
+            key(Qt::CTRL | Qt::Key_Z);
+            QVERIFY(!marked(list));
+        }
+
+        auto* weapon = find<QComboBox>("Combo13");
+        weapon->lineEdit()->setFocus();
+        QTest::keyClicks(weapon->lineEdit(), "Mortar");
+        weapon->showPopup();
+        QTest::keyClick(weapon->view(), Qt::Key_Escape);
+        QVERIFY(marked(weapon));
+        QTest::keyClicks(find<QLineEdit>("Text35"), "Hill"); // another event between
+        weapon->lineEdit()->selectAll();
+        QTest::keyClicks(weapon->lineEdit(), "Gun");
+        key(Qt::CTRL | Qt::Key_Z);
+        QCOMPARE(weapon->currentText(), QString("Mortar"));
+        QVERIFY(marked(weapon));
+    }
+
+    // A control disabled under the focus hands it back along the reading
+    // order, never on to the header; a count box's arrow keys and the wheel
+    // over any list leave the focus where it is, and only the wheel scrolls.
+    void theFocusStaysWhereTheUserWorks()
+    {
+        program->resize(500, 400);
+        QTRY_VERIFY(window().page().parentWidget()->width() < 500);
+        oneTruckPicked();
+        auto* count = find<QLineEdit>("Text10");
+        count->setFocus();
+        const int top = pageScroll()->value();
+        for (int i = 0; i < 10; ++i)
+            QTest::keyClick(count, Qt::Key_Down);
+        QCOMPARE(pageScroll()->value(), top);
+        QVERIFY(count->hasFocus());
+        QVERIFY(!wheelTakenBy(find<QWidget>("Combo33")));
+        QVERIFY(count->hasFocus());
+        QCOMPARE(tally("Combo33"_ctl), "ZIL Medium Truck");
+
+        // Undone, the count disables its list under the focus.
+        find<QComboBox>("Combo33")->lineEdit()->setFocus();
+        key(Qt::CTRL | Qt::Key_Z);
+        key(Qt::CTRL | Qt::Key_Z);
+        QVERIFY(!find<QWidget>("Combo33")->isEnabled());
+        QVERIFY(count->hasFocus());
+
+        // The supply calculation disables its own button.
+        auto* calculation = find<QPushButton>("Command6");
+        calculation->setFocus();
+        QTest::keyClick(calculation, Qt::Key_Space);
+        QVERIFY(!calculation->isEnabled());
+        auto* supplies = find<QWidget>("Combo8");
+        QVERIFY(QApplication::focusWidget() == supplies || supplies->isAncestorOf(QApplication::focusWidget()));
+        QVERIFY(shownWhole(find<QWidget>("Combo8")));
+    }
+
     void withoutAPrinterThePageCanBeSavedAsPdf()
     {
         QVERIFY2(QPrinterInfo::defaultPrinter().isNull(), "this case needs a machine without a printer");
@@ -387,6 +500,7 @@ private slots:
         const QString text = QString::fromUtf8(run("pdftotext", {"-layout", pdf, "-"}));
         for (const QString& t : texts)
             QVERIFY2(text.contains(t), qPrintable(t + " is not on the page:\n" + text));
+        QVERIFY2(longestBlackLine(pdf) > 0.4, "the divider lines print solid black");
         QVERIFY(stateOf(window().sheet()) == before);
     }
 
@@ -401,13 +515,32 @@ private slots:
         undo->trigger();
         QCOMPARE(find<QLineEdit>("Text35")->text(), QString());
         QVERIFY(!undo->isEnabled() && redo->isEnabled());
-        // The keys still reach the worksheet's own shortcut, not two owners.
+        // The box's own undo gives the keys way to the worksheet's.
         QTest::keyClick(find<QLineEdit>("Text35"), Qt::Key_Y, Qt::ControlModifier);
         QCOMPARE(find<QLineEdit>("Text35")->text(), QString("Hill"));
+        QCOMPARE(undo->shortcuts(), QList<QKeySequence>({Qt::CTRL | Qt::Key_Z}));
+        QCOMPARE(redo->shortcuts(), QList<QKeySequence>({Qt::CTRL | Qt::SHIFT | Qt::Key_Z, Qt::CTRL | Qt::Key_Y}));
         action("About")->trigger();
-        const auto asked = MessageBox::takeAsked();
+        auto asked = MessageBox::takeAsked();
         QCOMPARE(asked.size(), 1u);
         QVERIFY(asked[0].text.contains(COMBAT_WORKSHEET_VERSION));
+
+        // Every menu item has its letter; F10 opens the first menu.
+        for (QAction* menu : program->menuBar()->actions())
+            for (QAction* item : menu->menu()->actions())
+                QVERIFY2(item->isSeparator() || item->text().contains('&'), qPrintable(item->text()));
+        QTest::keyClick(program.get(), Qt::Key_F10);
+        QTRY_VERIFY(program->menuBar()->actions().constFirst()->menu()->isVisible());
+        program->menuBar()->actions().constFirst()->menu()->close();
+
+        // A box with a short text is wide enough for its title and the title
+        // bar's buttons.
+        QTest::keyClicks(find<QLineEdit>("Text10"), "1");
+        asked = MessageBox::takeAsked();
+        QCOMPARE(asked.size(), 1u);
+        QFont bold = program->font();
+        bold.setBold(true);
+        QVERIFY(asked[0].size.width() >= QFontMetrics(bold).horizontalAdvance(asked[0].title) + 150);
     }
 
     // The offscreen screen (800 x 600) is smaller than the worksheet: the
