@@ -57,7 +57,7 @@ def check(condition, what):
 class Session:
     """A private desktop: X server, window manager, session bus, AT-SPI bus."""
 
-    def __init__(self, folder):
+    def __init__(self, folder, first_display):
         self.processes = []
         env = dict(os.environ, HOME=folder, XDG_RUNTIME_DIR=folder, XDG_CONFIG_HOME=folder)
         for name in ("DBUS_SESSION_BUS_ADDRESS", "AT_SPI_BUS_ADDRESS", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"):
@@ -65,12 +65,14 @@ class Session:
         # A display of its own, away from the numbers desktops and other
         # test runs take first; the server says when it is ready.
         display = ""
-        for number in range(70, 100):
+        for number in range(first_display, first_display + 30):
             if os.path.exists("/tmp/.X%d-lock" % number):
                 continue
             read, write = os.pipe()
+            # -noreset: a server that starts afresh each time its last
+            # client leaves turns away whoever comes meanwhile.
             server = self.start(["Xvfb", ":%d" % number, "-displayfd", str(write), "-screen", "0", "1280x1024x24",
-                                 "-nolisten", "tcp"], env, pass_fds=(write,))
+                                 "-nolisten", "tcp", "-noreset"], env, pass_fds=(write,))
             os.close(write)
             display = os.read(read, 16).decode().strip()
             os.close(read)
@@ -166,17 +168,36 @@ def text_of(node):
         return None
 
 
+class Unready(Exception):
+    """The program could not reach the private display."""
+
+
 def main():
     # Stopped by a timeout, the private desktop is taken down all the same.
     signal.signal(signal.SIGTERM, lambda *_: sys.exit("stopped"))
     program = os.path.abspath(sys.argv[1])
-    folder = tempfile.mkdtemp(prefix="accessibility-")
-    session = Session(folder)
-    try:
-        run(program, session)
-    finally:
-        session.close()
-        shutil.rmtree(folder, ignore_errors=True)
+    # Now and then, on a loaded machine, a new X server turns the program
+    # away ("could not connect to display") or the buses start slowly: the
+    # whole run is made again on a new desktop, up to three times. A fault
+    # of the program fails every run.
+    for attempt in range(3):
+        failures.clear()
+        folder = tempfile.mkdtemp(prefix="accessibility-")
+        session = Session(folder, 70 + 30 * attempt + os.getpid() % 10)
+        try:
+            run(program, session)
+        except SystemExit as stopped:
+            if stopped.code == SKIP:
+                raise
+            failures.append("the run stopped: %s" % stopped.code)
+        except Exception as error:
+            failures.append("the run stopped: %r" % error)
+        finally:
+            session.close()
+            shutil.rmtree(folder, ignore_errors=True)
+        if not failures:
+            break
+        print("run %d failed: %s" % (attempt + 1, "; ".join(failures)))
     if failures:
         print("%d check(s) failed" % len(failures))
         sys.exit(1)
@@ -249,7 +270,12 @@ def run(program, session):
 
     app_env = dict(session.env, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
     app_log = os.path.join(session.env["HOME"], "program.log")
-    session.start([program], app_env, output=open(app_log, "w"))
+    started = session.start([program], app_env, output=open(app_log, "w"))
+    try:
+        started.wait(3)
+        raise Unready(open(app_log).read())
+    except subprocess.TimeoutExpired:
+        pass
 
     def find_app():
         desktop = pyatspi.Registry.getDesktop(0)
