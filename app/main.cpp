@@ -61,7 +61,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     describe(app); // an unknown option is reported here, before the window opens
     setUpApplication();
-    QApplication::setDesktopFileName(QStringLiteral("org.combatworksheet.CombatWorksheet"));
+    QApplication::setDesktopFileName(QStringLiteral("org.combatworksheet.combatworksheet"));
     QIcon icon;
     for (const char* size : {"32", "64", "256"})
         icon.addFile(QStringLiteral(":/icons/%1.png").arg(QLatin1String(size)));
