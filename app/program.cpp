@@ -22,7 +22,8 @@ const char* const keyboardShortcuts = "Tab, Shift+Tab: move through the workshee
                                       "Ctrl+Shift+Z, Ctrl+Y: redo\n"
                                       "Ctrl+P: print on the default printer\n"
                                       "Ctrl+Q: quit\n"
-                                      "F1: this list";
+                                      "F1: this list\n"
+                                      "F10: the menus";
 
 // The desktop's style, but for the menu bar's overflow button: the three
 // menus always fit, and its icon alone would take half a megabyte.
