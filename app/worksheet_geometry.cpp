@@ -81,16 +81,20 @@ bool WorksheetGeometry::onVisiblePart(const ControlDecl& d)
 
 namespace {
 
+// Room a widened control leaves before a divider line, in twips (4 pixels).
+constexpr int lineClearance = 4 * twipsPerPixel;
+
 // The empty room right of a control, in twips: up to the nearest control
-// that shares some of its height, or else up to the worksheet's right edge.
+// that shares some of its height, short of a divider line, or else up to the
+// worksheet's right edge.
 int roomRightOf(const ControlDecl& d, int worksheetRight)
 {
     int room = worksheetRight - (d.left + d.width);
     for (const ControlDecl& other : form)
         if (&other != &d && WorksheetGeometry::onVisiblePart(other) && other.left >= d.left + d.width &&
             other.top < d.top + d.height && other.top + other.height > d.top)
-            room = std::min(room, other.left - (d.left + d.width));
-    return room;
+            room = std::min(room, other.left - (d.left + d.width) - (other.kind == Kind::Line ? lineClearance : 0));
+    return std::max(room, 0);
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "app/printing.h"
 #include "app/program.h"
 #include "app/reading_order.h"
+#include "app/worksheet_geometry.h"
 #include "app/worksheet_window.h"
 #include "sections/tallies.h"
 #include "tools/gui_input.h"
@@ -392,6 +393,15 @@ private slots:
                 QVERIFY2(metrics.horizontalAdvance(button->text()) <= room.width(), qPrintable(name));
             }
         }
+        // Widened lists keep clear of the divider lines beside them.
+        for (const ControlDecl& line : form)
+            if (line.kind == Kind::Line && line.width == 0 && line.visible)
+                for (auto* list : window().findChildren<QComboBox*>()) {
+                    const QRect r(list->mapTo(&window().page(), QPoint()), list->size());
+                    const QLine l = worksheetGeometry().lineOf(line);
+                    if (r.top() < l.y2() && r.bottom() > l.y1() && r.left() < l.x1())
+                        QVERIFY2(l.x1() - r.right() >= 3, qPrintable(list->objectName()));
+                }
         for (auto* label : window().findChildren<QLabel*>()) {
             const QRect room = label->contentsRect();
             const QRect needed = label->fontMetrics().boundingRect(
