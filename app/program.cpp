@@ -27,8 +27,20 @@ const char* const keyboardShortcuts = "Tab, Shift+Tab: move through the workshee
 
 // The desktop's style, but for the menu bar's overflow button: the three
 // menus always fit, and its icon alone would take half a megabyte.
+//
+// Nor does Alt alone take the keyboard to the menu bar: with a screen reader
+// listening, Qt can see Alt pressed and released before the key pressed
+// with it, so that Alt+Down on a list opened the File menu. F10 and the
+// menus' letters (Alt+F) take the keyboard there.
 class WorksheetStyle : public QProxyStyle {
 public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override
+    {
+        if (hint == SH_MenuBar_AltKeyNavigation)
+            return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
     QIcon standardIcon(StandardPixmap icon, const QStyleOption* option, const QWidget* widget) const override
     {
         if (icon == SP_ToolBarHorizontalExtensionButton)

@@ -70,10 +70,10 @@ constexpr Figure figures[] = {
 };
 
 constexpr Caption captionTable[] = {
+    // The header's two "Number" captions are left out: read for the boxes,
+    // they would hide which number each is ("Attack from, number").
     {"Label84"_ctl, "Text35"_ctl},
-    {"Label86"_ctl, "Text37"_ctl},
     {"Label85"_ctl, "Text36"_ctl},
-    {"Label87"_ctl, "Text38"_ctl},
     {"Label3"_ctl, missionType},
     {"Label109"_ctl, sections::summary::squads},
     {"Label68"_ctl, sections::summary::squads},

@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QPaintEngine>
 #include <QPainter>
+#include <QPointer>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSignalBlocker>
@@ -111,6 +112,38 @@ public:
 QAccessibleInterface* describeGroup(const QString&, QObject* object)
 {
     return dynamic_cast<GroupWidget*>(object) ? new GroupAccessible(static_cast<QWidget*>(object)) : nullptr;
+}
+
+// Tab into a box moves its caret and selects its text before Qt tells a
+// screen reader of the new focus; Orca then takes the caret's move for the
+// focus and says nothing at all. The caret's news is held back until the
+// focus has been told, and then left out: the reader reads the box whole.
+QPointer<QLineEdit> gettingFocus;
+
+void passOnCaretNewsAfterFocus(QAccessibleEvent* event)
+{
+    if (gettingFocus && event->object() == gettingFocus) {
+        const auto type = event->type();
+        if (type == QAccessible::TextCaretMoved || type == QAccessible::TextSelectionChanged)
+            return;
+        if (type == QAccessible::Focus)
+            gettingFocus = nullptr;
+    }
+    QAccessible::installUpdateHandler(nullptr);
+    QAccessible::updateAccessibility(event);
+    QAccessible::installUpdateHandler(passOnCaretNewsAfterFocus);
+}
+
+void holdCaretNewsUntilFocus(QLineEdit* edit)
+{
+    if (!QAccessible::isActive())
+        return;
+    static const bool installed = [] {
+        QAccessible::installUpdateHandler(passOnCaretNewsAfterFocus);
+        return true;
+    }();
+    (void)installed;
+    gettingFocus = edit;
 }
 
 } // namespace
@@ -227,6 +260,9 @@ bool WorksheetWindow::eventFilter(QObject* watched, QEvent* event)
                 return true;
             }
     }
+    if (event->type() == QEvent::FocusIn)
+        if (auto* edit = qobject_cast<QLineEdit*>(watched))
+            holdCaretNewsUntilFocus(edit);
     // A field away from the focus shows its text from the start: a long
     // kind's name, not its tail.
     if (event->type() == QEvent::FocusOut)
