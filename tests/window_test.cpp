@@ -194,6 +194,8 @@ private:
     }
 
 private slots:
+    void initTestCase() { setUpApplication(); }
+
     void init()
     {
         MessageBox::answerInsteadOfShowing();
