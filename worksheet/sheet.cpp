@@ -42,17 +42,33 @@ template <class Action> void Sheet::transaction(Action&& action, std::optional<C
     if (inEvent_)
         return;
     inEvent_ = true;
+    // However the event ends, the worksheet takes the next one.
+    struct EventEnds {
+        bool& inEvent;
+        ~EventEnds() { inEvent = false; }
+    } ends{inEvent_};
     journal_.clear();
     forgetChanges();
     try {
         action();
-        remember(typedInto);
     } catch (const NumberOverflow&) {
-        for (auto it = journal_.rbegin(); it != journal_.rend(); ++it)
-            put(it->control, it->field, it->old);
+        rollBack();
         host_.showMessage(numberErrorTitle, numberErrorText);
+        return;
+    } catch (...) {
+        // A fault in a handler: the worksheet is put back as it was and the
+        // fault goes on to the caller, which alone can tell about it.
+        rollBack();
+        throw;
     }
-    inEvent_ = false;
+    remember(typedInto);
+}
+
+void Sheet::rollBack()
+{
+    for (auto it = journal_.rbegin(); it != journal_.rend(); ++it)
+        put(it->control, it->field, it->old);
+    journal_.clear();
 }
 
 void Sheet::remember(std::optional<Control> typedInto)
@@ -123,6 +139,9 @@ void Sheet::userEdit(Control c, std::string_view text)
 void Sheet::userPick(Control c, std::size_t item)
 {
     transaction([&] {
+        // An item the list does not have is no pick.
+        if (item >= items(c).size())
+            return;
         setText(c, items(c)[item]);
         raise(c, Event::Click);
     });

@@ -48,12 +48,15 @@ public:
     Sheet(const Sheet&) = delete;
     Sheet& operator=(const Sheet&) = delete;
 
-    // --- What the user does. Each call is one event, run as one transaction.
+    // --- What the user does. Each call is one event, run as one transaction:
+    // an event that fails leaves every control as it was before it. A number
+    // that is not finite shows the "Number Error" message; any other
+    // exception a handler throws is passed on to the caller.
     // Replaces a box's or list field's text; a count box with a change
     // handler runs it when the text differs.
     void userEdit(Control c, std::string_view text);
     // Chooses a list item, which runs the list's Click even for the item it
-    // already shows.
+    // already shows; an index past the list's end changes nothing.
     void userPick(Control c, std::size_t item);
     void userPress(Control c);
     void userTick(Control c);
@@ -141,6 +144,7 @@ private:
     };
 
     template <class Action> void transaction(Action&& action, std::optional<Control> typedInto = {});
+    void rollBack();
     void raise(Control c, Event e);
     void record(Control c, Field f);
     void markChanged(Control c);
