@@ -2,7 +2,7 @@
 
 #include "sections/sections.h"
 #include "worksheet/number.h"
-#include "worksheet/shell.h"
+#include "worksheet/form_events.h"
 
 #include <span>
 

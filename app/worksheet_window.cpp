@@ -96,7 +96,7 @@ WorksheetWindow::WorksheetWindow() : WorksheetWindow(sections::routes())
 WorksheetWindow::WorksheetWindow(std::span<const Route> routes)
 {
     sheet_ = std::make_unique<Sheet>(static_cast<Host&>(*this), routes);
-    setWindowTitle(qs(sheet_->text(Control{0})));
+    setWindowTitle(qs(sheet_->text(formWindow)));
     page_ = new Page(*sheet_);
     scroll_ = new QScrollArea(this);
     scroll_->setFrameShape(QFrame::NoFrame);

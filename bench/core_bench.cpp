@@ -3,7 +3,7 @@
 #include "sections/routes.h"
 #include "sections/tallies.h"
 #include "worksheet/number.h"
-#include "worksheet/shell.h"
+#include "worksheet/form_events.h"
 
 #include <benchmark/benchmark.h>
 

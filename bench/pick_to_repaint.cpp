@@ -6,7 +6,7 @@
 // percentile and the slowest pick.
 #include "app/worksheet_window.h"
 #include "sections/tallies.h"
-#include "worksheet/shell.h"
+#include "worksheet/form_events.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

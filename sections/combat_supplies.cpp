@@ -29,7 +29,7 @@ void suppliesPick(worksheet::Sheet& sheet, int)
     recountSquads(sheet);
 
     if (sheet.number(summary::cargoPounds) < 0) {
-        refusePick(sheet, beforePick, notEnoughTransport);
+        refusePick(sheet, beforePick, worksheet::messages::notEnoughTransport);
         sheet.add(supplyShares::refusedPicks, 1);
     }
 }

@@ -6,7 +6,7 @@
 #include "sections.h"
 #include "tallies.h"
 #include "worksheet/rows.h"
-#include "worksheet/shell.h"
+#include "worksheet/form_events.h"
 
 #include <string_view>
 
@@ -73,7 +73,7 @@ void infantryPick(Sheet& sheet, int row)
     // fine. Marching troops and kinds without seats never need transport.
     // The cargo left may go below zero without a word.
     if (squads > 0 && sheet.number(summary::squads) < 0) {
-        refusePick(sheet, beforePick, notEnoughTransport);
+        refusePick(sheet, beforePick, messages::notEnoughTransport);
         sheet.setText(r.count, "");
         sheet.setText(r.list, "");
     }

@@ -6,7 +6,7 @@
 #include "sections.h"
 #include "tallies.h"
 #include "worksheet/rows.h"
-#include "worksheet/shell.h"
+#include "worksheet/form_events.h"
 
 #include <string_view>
 
@@ -65,7 +65,7 @@ void towedPick(Sheet& sheet, int row)
 
     // Using up the last towing place is fine.
     if (sheet.number(summary::towing) < 0) {
-        refusePick(sheet, beforePick, needMoreTowing);
+        refusePick(sheet, beforePick, messages::needMoreTowing);
         sheet.setText(r.count, refusedCount[i]);
     }
 }

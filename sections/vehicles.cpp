@@ -6,7 +6,7 @@
 #include "tallies.h"
 
 #include "worksheet/rows.h"
-#include "worksheet/shell.h"
+#include "worksheet/form_events.h"
 
 #include <optional>
 #include <span>

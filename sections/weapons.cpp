@@ -7,7 +7,7 @@
 #include "sections.h"
 #include "tallies.h"
 #include "worksheet/rows.h"
-#include "worksheet/shell.h"
+#include "worksheet/form_events.h"
 
 #include <string_view>
 
@@ -68,7 +68,7 @@ void weaponPick(Sheet& sheet, int row)
     recountSquads(sheet);
 
     if (sheet.number(summary::cargoPounds) < 0) {
-        refusePick(sheet, beforePick, notEnoughTransport);
+        refusePick(sheet, beforePick, messages::notEnoughTransport);
         sheet.setText(supplyShares::refusedPicks, "0");
         sheet.setText(r.count, "0");
         sheet.setText(r.list, "");

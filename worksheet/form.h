@@ -87,4 +87,12 @@ consteval Control operator""_ctl(const char* name, std::size_t length)
 }
 } // namespace literals
 
+// The window itself ("Form1"): its caption is the window's title, its size
+// the form's.
+inline constexpr Control formWindow = [] {
+    using namespace literals;
+    return "Form1"_ctl;
+}();
+static_assert(declOf(formWindow).kind == Kind::Window);
+
 } // namespace worksheet

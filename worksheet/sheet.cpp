@@ -1,7 +1,6 @@
 #include "sheet.h"
 
 #include "number.h"
-#include "shell.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,11 +12,9 @@ Sheet::Sheet(Host& host, std::span<const Route> routes) : host_(host), isChanged
     state_.reserve(controlCount);
     for (const auto& decl : form)
         state_.push_back({std::string(decl.text), decl.visible, decl.enabled, false, {}});
-    for (const auto& route : routes) {
-        auto& slot = route.event == Event::Change ? onChange_ : onClick_;
-        slot[route.control.index] = &route;
-    }
-    formLoad(*this);
+    for (const auto& route : routes)
+        routeOf_[static_cast<std::size_t>(route.event)][route.control.index] = &route;
+    raise(formWindow, Event::Load);
     // Start-up is part of creating the worksheet, not an event to take back.
     journal_.clear();
     forgetChanges();
@@ -53,7 +50,7 @@ template <class Action> void Sheet::transaction(Action&& action, std::optional<C
         action();
     } catch (const NumberOverflow&) {
         rollBack();
-        host_.showMessage(numberErrorTitle, numberErrorText);
+        message(messages::numberError);
         return;
     } catch (...) {
         // A fault in a handler: the worksheet is put back as it was and the
@@ -159,7 +156,7 @@ void Sheet::userTick(Control c)
 
 void Sheet::raise(Control c, Event e)
 {
-    const Route* route = (e == Event::Change ? onChange_ : onClick_)[c.index];
+    const Route* route = routeOf_[static_cast<std::size_t>(e)][c.index];
     if (route)
         route->handler(*this, route->row);
 }
