@@ -1,6 +1,6 @@
 #include "air_support.h"
 
-#include "catalogue.h"
+#include "worksheet/catalogue.h"
 #include "tallies.h"
 #include "worksheet/rows.h"
 #include "worksheet/form_events.h"

@@ -1,7 +1,7 @@
 #include "infantry.h"
 
 #include "blank_rows.h"
-#include "catalogue.h"
+#include "worksheet/catalogue.h"
 #include "refusal.h"
 #include "sections.h"
 #include "tallies.h"
@@ -38,6 +38,7 @@ constexpr InfantryKind infantryKinds[] = {
     {"Commander", 0, 0, 0},
     {"Raider Section", 1, 1250, 4},
 };
+static_assert(namesAreUnique(infantryKinds) && namesAreItemsOf(infantryKinds, ItemList::Infantry));
 static_assert(kindNamed(infantryKinds, "Pioneer Section").cargoPounds == 1250);
 static_assert(kindNamed(infantryKinds, "Mechanic Section").halfSquads == 0);
 

@@ -1,7 +1,7 @@
 #include "towed_units.h"
 
 #include "blank_rows.h"
-#include "catalogue.h"
+#include "worksheet/catalogue.h"
 #include "refusal.h"
 #include "sections.h"
 #include "tallies.h"
@@ -32,6 +32,7 @@ constexpr TowedKind towedKinds[] = {
     {"S-60 57mm Anti Aircraft Gun", 9, 1},
     {"ZU-23-2 Twin 23mm Anti Aircraft Gun", 7, 1},
 };
+static_assert(namesAreUnique(towedKinds) && namesAreItemsOf(towedKinds, ItemList::TowedUnits));
 static_assert(kindNamed(towedKinds, "None").towingPlaces == 0);
 
 namespace share = towedShares;

@@ -1,7 +1,7 @@
 #include "vehicles.h"
 
 #include "blank_rows.h"
-#include "catalogue.h"
+#include "worksheet/catalogue.h"
 #include "sections.h"
 #include "tallies.h"
 
@@ -85,6 +85,9 @@ constexpr VehicleKind otherVehicleKinds[] = {
 };
 static_assert(namesAreUnique(truckKinds) && namesAreUnique(apcKinds) && namesAreUnique(armourKinds) &&
               namesAreUnique(otherVehicleKinds));
+static_assert(namesAreItemsOf(truckKinds, ItemList::Trucks) && namesAreItemsOf(apcKinds, ItemList::APCs) &&
+              namesAreItemsOf(armourKinds, ItemList::Armour) &&
+              namesAreItemsOf(otherVehicleKinds, ItemList::OtherVehicles));
 
 // A figure of a section that keeps no tally of it would be ignored: it must
 // be 0.

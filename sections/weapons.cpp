@@ -2,7 +2,7 @@
 
 #include "blank_rows.h"
 #include "cargo.h"
-#include "catalogue.h"
+#include "worksheet/catalogue.h"
 #include "refusal.h"
 #include "sections.h"
 #include "tallies.h"
@@ -40,6 +40,7 @@ constexpr WeaponKind weaponKinds[] = {
     {"SA-8 Gecko SAM", 80, 0},
     {"SA-7 SAM", 30, 0},
 };
+static_assert(namesAreUnique(weaponKinds) && namesAreItemsOf(weaponKinds, ItemList::Weapons));
 static_assert(kindNamed(weaponKinds, "OFB  E-1 2 Inch Mortar").supplyLoad == 3);
 static_assert(kindNamed(weaponKinds, "OFB E-1 2 Inch Mortar").cargoPounds == 0);
 

@@ -1,5 +1,7 @@
 #include "form_events.h"
 
+#include "catalogue.h"
+
 namespace worksheet {
 
 namespace {
@@ -14,6 +16,7 @@ constexpr MissionTypeFactor missionFactors[] = {
     {"Recon", "1"}, {"Probe", "1"}, {"Advance To Contact", "2"}, {"Artillery Barrage", "3"}, {"Deliberate Attack", "3"},
     {"Raid", "1"},
 };
+static_assert(namesAreUnique(missionFactors) && namesAreItemsOf(missionFactors, ItemList::MissionTypes));
 
 } // namespace
 
