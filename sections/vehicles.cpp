@@ -127,12 +127,16 @@ bool isCarrying(Control tally)
 void zeroCarryingCapacity(Sheet& sheet)
 {
     for (Control zeroed : {grid::casualtySections, grid::casualties, infantryShares::squadsTakenTotal, grid::apcPounds,
-                           summary::cargoPounds, summary::squads, supplyShares::cargoTaken})
+                           summary::cargoPounds, summary::squads})
         sheet.setText(zeroed, "0");
-    for (const Section& section : sectionTable)
-        for (const Share& s : section.shares)
+    const auto zeroCarryingShares = [&](std::span<const Share> shares) {
+        for (const Share& s : shares)
             if (isCarrying(s.tally))
                 sheet.setText(s.share, "0");
+    };
+    for (const Section& section : sectionTable)
+        zeroCarryingShares(section.shares);
+    zeroCarryingShares(sharesOfSupplies);
 }
 
 void blankInfantryCapacityNote(Sheet& sheet)
