@@ -105,7 +105,7 @@ WorksheetWindow::WorksheetWindow(std::span<const Route> routes)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(scroll_);
-    for (std::uint16_t i = 1; i < controlCount; ++i) {
+    for (std::uint16_t i = formWindow.index + 1; i < controlCount; ++i) {
         const Control c{i};
         if (sheet_->visible(c) && form[i].kind != Kind::Line && form[i].kind != Kind::Shape)
             createWidget(c);
@@ -323,7 +323,7 @@ void WorksheetWindow::syncChanged(std::optional<Control> userList, bool history)
 
 void WorksheetWindow::sync(Control c)
 {
-    if (c.index == 0) {
+    if (c == formWindow) {
         setWindowTitle(qs(sheet_->text(c)));
         return;
     }

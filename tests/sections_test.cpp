@@ -236,7 +236,7 @@ TEST(Form, VisibleControlsHaveTheirOwnPlaces)
         return d.visible && d.kind != worksheet::Kind::Line && d.kind != worksheet::Kind::Shape &&
                d.look != Look::Wrapped;
     };
-    for (std::size_t i = 1; i < controlCount; ++i) {
+    for (std::size_t i = formWindow.index + 1; i < controlCount; ++i) {
         const ControlDecl& a = form[i];
         if (!a.visible)
             continue;
