@@ -1,9 +1,9 @@
 #include "air_support.h"
 
-#include "worksheet/catalogue.h"
 #include "tallies.h"
-#include "worksheet/rows.h"
+#include "worksheet/catalogue.h"
 #include "worksheet/form_events.h"
+#include "worksheet/rows.h"
 
 #include <string>
 #include <string_view>

@@ -5,8 +5,8 @@
 #include "sections/routes.h"
 #include "sections/sections.h"
 #include "session_checker.h"
-#include "worksheet/number.h"
 #include "worksheet/form_events.h"
+#include "worksheet/number.h"
 
 #include <gtest/gtest.h>
 
@@ -243,8 +243,8 @@ TEST(Form, VisibleControlsHaveTheirOwnPlaces)
         const ControlDecl& a = form[i];
         if (!a.visible)
             continue;
-        EXPECT_TRUE(a.left >= 0 && a.top >= 0 && a.left < hiddenPartLeft && a.left + a.width <= declOf(formWindow).width &&
-                    a.top + a.height <= declOf(formWindow).height)
+        EXPECT_TRUE(a.left >= 0 && a.top >= 0 && a.left < hiddenPartLeft &&
+                    a.left + a.width <= declOf(formWindow).width && a.top + a.height <= declOf(formWindow).height)
             << a.name;
         EXPECT_TRUE(a.kind == worksheet::Kind::Line || (a.width > 0 && a.height > 0)) << a.name;
         for (std::size_t j = i + 1; j < controlCount && ownsItsPlace(a); ++j) {

@@ -2,9 +2,9 @@
 
 #include "sections/routes.h"
 #include "sections/sections.h"
+#include "worksheet/form_events.h"
 #include "worksheet/number.h"
 #include "worksheet/sheet.h"
-#include "worksheet/form_events.h"
 
 #include <algorithm>
 #include <cmath>
