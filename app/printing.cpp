@@ -4,7 +4,7 @@
 #include "paper.h"
 #include "worksheet_window.h"
 
-#include "worksheet/shell.h"
+#include "worksheet/form_events.h"
 
 #include <QApplication>
 #include <QDateTime>

@@ -1,8 +1,8 @@
 #include "reading_order.h"
 
 #include "sections/sections.h"
+#include "worksheet/form_events.h"
 #include "worksheet/number.h"
-#include "worksheet/shell.h"
 
 #include <algorithm>
 #include <span>

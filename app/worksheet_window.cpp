@@ -164,7 +164,7 @@ WorksheetWindow::WorksheetWindow()
     }();
     (void)described;
     sheet_ = std::make_unique<Sheet>(static_cast<Host&>(*this), sections::routes());
-    setWindowTitle(qs(sheet_->text(Control{0})));
+    setWindowTitle(qs(sheet_->text(formWindow)));
     page_ = new Page(*sheet_);
     scroll_ = new QScrollArea(this);
     scroll_->setFrameShape(QFrame::NoFrame);
@@ -174,7 +174,7 @@ WorksheetWindow::WorksheetWindow()
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(scroll_);
     makeGroups();
-    for (std::uint16_t i = 1; i < controlCount; ++i) {
+    for (std::uint16_t i = formWindow.index + 1; i < controlCount; ++i) {
         const Control c{i};
         if (sheet_->visible(c) && form[i].kind != Kind::Line && form[i].kind != Kind::Shape)
             createWidget(c);
@@ -381,7 +381,7 @@ ListField* WorksheetWindow::createList(Control c)
 std::optional<Control> WorksheetWindow::focusedControl() const
 {
     QWidget* focus = QApplication::focusWidget();
-    for (std::uint16_t i = 1; focus && i < controlCount; ++i)
+    for (std::uint16_t i = formWindow.index + 1; focus && i < controlCount; ++i)
         if (widgets_[i] && (widgets_[i] == focus || widgets_[i]->isAncestorOf(focus)))
             return Control{i};
     return std::nullopt;
@@ -414,7 +414,7 @@ void WorksheetWindow::syncChanged()
 
 void WorksheetWindow::sync(Control c)
 {
-    if (c.index == 0) {
+    if (c == formWindow) {
         setWindowTitle(qs(sheet_->text(c)));
         return;
     }

@@ -4,6 +4,8 @@
 // the time of the click is the figure. Prints the first print (printing's
 // code and the printer's settings loaded then) and the median of the rest.
 // Needs a default printer: bench/run gives it a private one.
+#include "repeat_option.h"
+
 #include "app/program.h"
 #include "app/worksheet_window.h"
 
@@ -15,21 +17,14 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <vector>
 
 int main(int argc, char** argv)
 {
-    int prints = 10;
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--prints") == 0 && i + 1 < argc) {
-            prints = std::max(2, std::atoi(argv[++i]));
-        } else {
-            std::fprintf(stderr, "usage: click-to-print [--prints N]\n");
-            return 2;
-        }
-    }
+    const auto asked = repeatOption(argc, argv, "click-to-print", "prints", 10);
+    if (!asked)
+        return 2;
+    const int prints = std::max(2, *asked);
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     setUpApplication();

@@ -2,8 +2,8 @@
 // Clear through the dispatcher with the worksheet's own routes.
 #include "sections/routes.h"
 #include "sections/tallies.h"
+#include "worksheet/form_events.h"
 #include "worksheet/number.h"
-#include "worksheet/shell.h"
 
 #include <benchmark/benchmark.h>
 

@@ -4,9 +4,11 @@
 // pop-up is not timed); the time runs until the event loop has repainted the
 // summary's cargo tally and flushed the window. Prints the median, the 99th
 // percentile and the slowest pick.
+#include "repeat_option.h"
+
 #include "app/worksheet_window.h"
 #include "sections/tallies.h"
-#include "worksheet/shell.h"
+#include "worksheet/form_events.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -17,8 +19,6 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <vector>
 
 using namespace worksheet::literals;
@@ -56,15 +56,10 @@ void quietOffscreenNotes(QtMsgType type, const QMessageLogContext& context, cons
 
 int main(int argc, char** argv)
 {
-    int picks = 2000;
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--picks") == 0 && i + 1 < argc) {
-            picks = std::atoi(argv[++i]);
-        } else {
-            std::fprintf(stderr, "usage: pick-to-repaint [--picks N]\n");
-            return 2;
-        }
-    }
+    const auto asked = repeatOption(argc, argv, "pick-to-repaint", "picks", 2000);
+    if (!asked)
+        return 2;
+    const int picks = *asked;
     if (picks < 1) {
         std::fprintf(stderr, "pick-to-repaint: at least one pick\n");
         return 2;

@@ -3,6 +3,8 @@
 // build and of a teardown. Fonts, styles and code are warm after the first
 // build, so this is the part of start-up that the window's own code decides,
 // measured with far less noise than a whole launch.
+#include "repeat_option.h"
+
 #include "app/worksheet_window.h"
 
 #include <QApplication>
@@ -10,8 +12,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <vector>
 
 namespace {
@@ -31,15 +31,10 @@ double millis(const QElapsedTimer& t)
 
 int main(int argc, char** argv)
 {
-    int builds = 200;
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--builds") == 0 && i + 1 < argc) {
-            builds = std::atoi(argv[++i]);
-        } else {
-            std::fprintf(stderr, "usage: window-build [--builds N]\n");
-            return 2;
-        }
-    }
+    const auto asked = repeatOption(argc, argv, "window-build", "builds", 200);
+    if (!asked)
+        return 2;
+    const int builds = *asked;
     if (builds < 1) {
         std::fprintf(stderr, "window-build: at least one build\n");
         return 2;

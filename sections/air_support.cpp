@@ -1,9 +1,9 @@
 #include "air_support.h"
 
-#include "catalogue.h"
 #include "tallies.h"
+#include "worksheet/catalogue.h"
+#include "worksheet/form_events.h"
 #include "worksheet/rows.h"
-#include "worksheet/shell.h"
 
 #include <string>
 #include <string_view>
@@ -21,11 +21,11 @@ constexpr Control calculationButton = "Command6"_ctl;
 
 // The calculation reads the mission from the list's text, with its own
 // factors: "Raid" counts 0 here and "Airstrike" can only be typed.
-struct MissionFactor {
+struct CalculationFactor {
     std::string_view name;
     int factor;
 };
-constexpr MissionFactor calculationFactors[] = {
+constexpr CalculationFactor calculationFactors[] = {
     {"Recon", 1},     {"Probe", 1}, {"Advance To Contact", 2}, {"Artillery Barrage", 3}, {"Deliberate Attack", 3},
     {"Airstrike", 2},
 };
@@ -62,7 +62,7 @@ void supplyCalculationClick(Sheet& sheet, int)
 
     const std::string mission = sheet.text(missionType);
     if (mission.empty() || mission == "None") {
-        sheet.message(missionErrorTitle, "You Must Select a Mission Type");
+        sheet.message(messages::calculationNeedsMission);
         return;
     }
 

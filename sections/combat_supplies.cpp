@@ -2,6 +2,7 @@
 
 #include "cargo.h"
 #include "refusal.h"
+#include "sections.h"
 #include "tallies.h"
 #include "worksheet/rows.h"
 
@@ -24,12 +25,11 @@ void suppliesPick(worksheet::Sheet& sheet, int)
     // is cargo. A combat load heavier than the supplies gives cargo back.
     const double carriedByTroops = sheet.number(summary::combatLoad) * poundsPerSupply;
     const double cargo = weight - carriedByTroops;
-    sheet.add(supplyShares::cargoTaken, cargo);
-    sheet.add(summary::cargoPounds, -cargo);
+    book(sheet, sharesOfSupplies, {.cargoPounds = cargo});
     recountSquads(sheet);
 
     if (sheet.number(summary::cargoPounds) < 0) {
-        refusePick(sheet, beforePick, notEnoughTransport);
+        refusePick(sheet, beforePick, worksheet::messages::notEnoughTransport);
         sheet.add(supplyShares::refusedPicks, 1);
     }
 }

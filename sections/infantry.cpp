@@ -1,12 +1,12 @@
 #include "infantry.h"
 
-#include "blank_rows.h"
-#include "catalogue.h"
 #include "refusal.h"
 #include "sections.h"
 #include "tallies.h"
+
+#include "worksheet/catalogue.h"
+#include "worksheet/form_events.h"
 #include "worksheet/rows.h"
-#include "worksheet/shell.h"
 
 #include <string_view>
 
@@ -38,42 +38,41 @@ constexpr InfantryKind infantryKinds[] = {
     {"Commander", 0, 0, 0},
     {"Raider Section", 1, 1250, 4},
 };
+static_assert(namesAreUnique(infantryKinds) && namesAreItemsOf(infantryKinds, ItemList::Infantry));
 static_assert(kindNamed(infantryKinds, "Pioneer Section").cargoPounds == 1250);
 static_assert(kindNamed(infantryKinds, "Mechanic Section").halfSquads == 0);
+
+// The Clear's own step: every row rides again, and the second running total
+// of seats taken starts over.
+void untickMarchingAndZeroSeatsTotal(Sheet& sheet)
+{
+    for (const Row& r : infantry.rows)
+        sheet.setChecked(*r.marching, false);
+    sheet.setText(share::squadsTakenTotal, "0");
+}
 
 } // namespace
 
 void infantryPick(Sheet& sheet, int row)
 {
-    const Row& r = infantryRows[static_cast<std::size_t>(row)];
+    const Row& r = infantry.rows[static_cast<std::size_t>(row)];
     const InfantryKind kind = kindNamed(infantryKinds, sheet.text(r.list));
     const double count = sheet.number(r.count);
-    const bool marching = sheet.checked(*r.marching);
-    const Sheet::Mark beforePick = sheet.mark();
-
-    const double supplies = kind.supplyLoad * count * sheet.number(missionFactor);
-    sheet.add(summary::suppliesNeeded, supplies);
-    sheet.add(share::suppliesNeeded, supplies);
-
-    const double load = count * kind.supplyLoad;
-    sheet.add(summary::combatLoad, load);
-    sheet.add(share::combatLoad, load);
-
     // Marching troops walk: they take neither cargo nor seats.
-    const double cargo = marching ? 0 : count * kind.cargoPounds;
-    sheet.add(summary::cargoPounds, -cargo);
-    sheet.add(share::cargoTaken, cargo);
-
-    const double squads = marching ? 0 : count * (kind.halfSquads / 2.0);
-    sheet.add(summary::squads, -squads);
-    sheet.add(share::squadsTakenTotal, squads);
-    sheet.add(share::squadsTaken, squads);
+    const bool riding = !sheet.checked(*r.marching);
+    const Amounts amounts{.squads = riding ? count * (kind.halfSquads / 2.0) : 0,
+                          .cargoPounds = riding ? count * kind.cargoPounds : 0,
+                          .suppliesNeeded = kind.supplyLoad * count * sheet.number(missionFactor),
+                          .combatLoad = count * kind.supplyLoad};
+    const Sheet::Mark beforePick = sheet.mark();
+    book(sheet, infantry.shares, amounts);
+    sheet.add(share::squadsTakenTotal, amounts.squads);
 
     // A pick that takes seats must fit in the seats left; an exact fit is
     // fine. Marching troops and kinds without seats never need transport.
     // The cargo left may go below zero without a word.
-    if (squads > 0 && sheet.number(summary::squads) < 0) {
-        refusePick(sheet, beforePick, notEnoughTransport);
+    if (amounts.squads > 0 && sheet.number(summary::squads) < 0) {
+        refusePick(sheet, beforePick, messages::notEnoughTransport);
         sheet.setText(r.count, "");
         sheet.setText(r.list, "");
     }
@@ -81,15 +80,7 @@ void infantryPick(Sheet& sheet, int row)
 
 void infantryClear(Sheet& sheet, int)
 {
-    blankRows(sheet, infantryRows);
-    for (const Row& r : infantryRows)
-        sheet.setChecked(*r.marching, false);
-
-    takeBack(sheet, sharesOfInfantry);
-
-    for (Control tally :
-         {share::cargoTaken, share::suppliesNeeded, share::combatLoad, share::squadsTaken, share::squadsTakenTotal})
-        sheet.setText(tally, "0");
+    clearSection(sheet, infantry, untickMarchingAndZeroSeatsTotal);
 }
 
 } // namespace sections

@@ -3,7 +3,7 @@
 #include "air_support.h"
 #include "combat_supplies.h"
 #include "sections.h"
-#include "worksheet/shell.h"
+#include "worksheet/form_events.h"
 
 #include <algorithm>
 #include <array>
@@ -16,6 +16,7 @@ using namespace worksheet;
 using namespace worksheet::literals;
 
 constexpr Route fixedRoutes[] = {
+    {formWindow, Event::Load, formLoad},
     {missionType, Event::Click, missionTypeClick},
     {printButton, Event::Click, printClick},
     {exitButton, Event::Click, exitClick},
@@ -59,8 +60,8 @@ template <std::size_t... N> constexpr auto join(const std::array<Route, N>&... p
 }
 
 constexpr auto table = join(std::to_array(fixedRoutes), changeRoutes, sectionRoutes);
-// Every entry routes a control of its own; none is left empty.
-static_assert(std::all_of(table.begin(), table.end(), [](const Route& r) { return r.control.index != 0; }));
+// Every entry has a handler; none is left empty.
+static_assert(std::all_of(table.begin(), table.end(), [](const Route& r) { return r.handler != nullptr; }));
 
 } // namespace
 

@@ -34,7 +34,11 @@ struct Section {
     worksheet::Handler pick;
     worksheet::Handler clearSection;
     std::span<const Share> shares;
-    // Rows of another section that this section's Clear blanks as well.
+    // What the Clear leaves in each share: " " for the vehicles, "0" for the
+    // others.
+    std::string_view clearedShare;
+    // Rows of another section that this section's Clear blanks as well, in a
+    // step of its own.
     std::span<const worksheet::Row> alsoBlanks = {};
 };
 
@@ -76,29 +80,27 @@ inline constexpr Share sharesOfTowedUnits[] = {
     {summary::combatLoad, towedShares::combatLoad},
 };
 
-// Takes each share back out of its tally (gives a taken share back).
-inline void takeBack(worksheet::Sheet& sheet, std::span<const Share> shares)
-{
-    for (const Share& s : shares)
-        s.taken ? sheet.giveBack(s.tally, s.share) : sheet.takeOut(s.tally, s.share);
-}
+// The combat supplies row's share of the cargo, which the Weapons Clear
+// gives back.
+inline constexpr Share sharesOfSupplies[] = {{summary::cargoPounds, supplyShares::cargoTaken, true}};
 
 // The sections, in the order the worksheet reads them.
 inline constexpr Section sectionTable[] = {
-    {"Trucks", worksheet::truckRows, "Command11"_ctl, truckPick, trucksClear, sharesOfTrucks, worksheet::apcRows},
-    {"Armour", worksheet::armourRows, "Command19"_ctl, armourPick, armourClear, sharesOfArmour},
+    {"Trucks", worksheet::truckRows, "Command11"_ctl, truckPick, trucksClear, sharesOfTrucks, " ", worksheet::apcRows},
+    {"Armour", worksheet::armourRows, "Command19"_ctl, armourPick, armourClear, sharesOfArmour, " "},
     {"Vehicles", worksheet::otherVehicleRows, "Command5"_ctl, otherVehiclePick, otherVehiclesClear,
-     sharesOfOtherVehicles},
-    {"APCs", worksheet::apcRows, "Command7"_ctl, apcPick, apcsClear, sharesOfApcs},
-    {"Infantry", worksheet::infantryRows, "Command2"_ctl, infantryPick, infantryClear, sharesOfInfantry},
+     sharesOfOtherVehicles, " "},
+    {"APCs", worksheet::apcRows, "Command7"_ctl, apcPick, apcsClear, sharesOfApcs, " "},
+    {"Infantry", worksheet::infantryRows, "Command2"_ctl, infantryPick, infantryClear, sharesOfInfantry, "0"},
     {"Weapons",
      worksheet::weaponRows,
      "Command8"_ctl,
      weaponPick,
      weaponsClear,
      sharesOfWeapons,
+     "0",
      {&worksheet::supplyRow, 1}},
-    {"Towed units", worksheet::towedRows, "Command16"_ctl, towedPick, towedClear, sharesOfTowedUnits},
+    {"Towed units", worksheet::towedRows, "Command16"_ctl, towedPick, towedClear, sharesOfTowedUnits, "0"},
 };
 inline constexpr const Section& trucks = sectionTable[0];
 inline constexpr const Section& armour = sectionTable[1];
@@ -107,5 +109,32 @@ inline constexpr const Section& apcs = sectionTable[3];
 inline constexpr const Section& infantry = sectionTable[4];
 inline constexpr const Section& weapons = sectionTable[5];
 inline constexpr const Section& towedUnits = sectionTable[6];
+
+// What one pick adds to each summary tally: the row's count times the
+// kind's figures (a taken amount is what the pick uses up). The sections
+// multiply count, figure and mission factor each in its own order, which is
+// kept: the last digit of a product can depend on it.
+struct Amounts {
+    double squads = 0;
+    double cargoPounds = 0;
+    double towing = 0;
+    double suppliesNeeded = 0;
+    double combatLoad = 0;
+    double of(Control tally) const;
+};
+
+// Adds each amount to the section's share of its tally and to the tally
+// (takes it off the tally for a taken share).
+void book(worksheet::Sheet& sheet, std::span<const Share> shares, const Amounts& amounts);
+// Takes each share back out of its tally (gives a taken share back).
+void takeBack(worksheet::Sheet& sheet, std::span<const Share> shares);
+
+// A section's own step in its Clear, run once its shares are back out of
+// the tallies and before they are reset.
+using ClearStep = void (*)(worksheet::Sheet&);
+// A Clear: blanks the section's rows (count boxes first, then lists), takes
+// its shares back out of their tallies, runs the section's own step, and
+// leaves clearedShare in every share.
+void clearSection(worksheet::Sheet& sheet, const Section& section, ClearStep ownStep = nullptr);
 
 } // namespace sections

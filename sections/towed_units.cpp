@@ -1,12 +1,12 @@
 #include "towed_units.h"
 
-#include "blank_rows.h"
-#include "catalogue.h"
 #include "refusal.h"
 #include "sections.h"
 #include "tallies.h"
+
+#include "worksheet/catalogue.h"
+#include "worksheet/form_events.h"
 #include "worksheet/rows.h"
-#include "worksheet/shell.h"
 
 #include <string_view>
 
@@ -32,6 +32,7 @@ constexpr TowedKind towedKinds[] = {
     {"S-60 57mm Anti Aircraft Gun", 9, 1},
     {"ZU-23-2 Twin 23mm Anti Aircraft Gun", 7, 1},
 };
+static_assert(namesAreUnique(towedKinds) && namesAreItemsOf(towedKinds, ItemList::TowedUnits));
 static_assert(kindNamed(towedKinds, "None").towingPlaces == 0);
 
 namespace share = towedShares;
@@ -40,43 +41,38 @@ namespace share = towedShares;
 constexpr std::string_view refusedCount[] = {" ", "0", "0", "0"};
 static_assert(std::size(refusedCount) == std::size(towedRows));
 
+// The Clear's own step: the running count of towed units loses the
+// section's places too.
+void takeOutOfTowedUnits(Sheet& sheet)
+{
+    sheet.takeOut(grid::towedUnits, share::towingTaken);
+}
+
 } // namespace
 
 void towedPick(Sheet& sheet, int row)
 {
     const auto i = static_cast<std::size_t>(row);
-    const Row& r = towedRows[i];
+    const Row& r = towedUnits.rows[i];
     const TowedKind kind = kindNamed(towedKinds, sheet.text(r.list));
     const double count = sheet.number(r.count);
-    const Sheet::Mark beforePick = sheet.mark();
-
     const double load = count * kind.supplyLoad;
-    sheet.add(share::combatLoad, load);
-    sheet.add(summary::combatLoad, load);
-
-    const double supplies = load * sheet.number(missionFactor);
-    sheet.add(share::suppliesNeeded, supplies);
-    sheet.add(summary::suppliesNeeded, supplies);
-
-    const double places = count * kind.towingPlaces;
-    sheet.add(share::towingTaken, places);
-    sheet.add(grid::towedUnits, places);
-    sheet.add(summary::towing, -places);
+    const Amounts amounts{
+        .towing = count * kind.towingPlaces, .suppliesNeeded = load * sheet.number(missionFactor), .combatLoad = load};
+    const Sheet::Mark beforePick = sheet.mark();
+    book(sheet, towedUnits.shares, amounts);
+    sheet.add(grid::towedUnits, amounts.towing);
 
     // Using up the last towing place is fine.
     if (sheet.number(summary::towing) < 0) {
-        refusePick(sheet, beforePick, needMoreTowing);
+        refusePick(sheet, beforePick, messages::needMoreTowing);
         sheet.setText(r.count, refusedCount[i]);
     }
 }
 
 void towedClear(Sheet& sheet, int)
 {
-    blankRows(sheet, towedRows);
-    takeBack(sheet, sharesOfTowedUnits);
-    sheet.takeOut(grid::towedUnits, share::towingTaken);
-    for (Control tally : {share::suppliesNeeded, share::combatLoad, share::towingTaken})
-        sheet.setText(tally, "0");
+    clearSection(sheet, towedUnits, takeOutOfTowedUnits);
 }
 
 } // namespace sections

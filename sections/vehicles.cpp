@@ -1,14 +1,13 @@
 #include "vehicles.h"
 
 #include "blank_rows.h"
-#include "catalogue.h"
 #include "sections.h"
 #include "tallies.h"
 
+#include "worksheet/catalogue.h"
+#include "worksheet/form_events.h"
 #include "worksheet/rows.h"
-#include "worksheet/shell.h"
 
-#include <optional>
 #include <span>
 #include <string_view>
 
@@ -85,6 +84,9 @@ constexpr VehicleKind otherVehicleKinds[] = {
 };
 static_assert(namesAreUnique(truckKinds) && namesAreUnique(apcKinds) && namesAreUnique(armourKinds) &&
               namesAreUnique(otherVehicleKinds));
+static_assert(namesAreItemsOf(truckKinds, ItemList::Trucks) && namesAreItemsOf(apcKinds, ItemList::APCs) &&
+              namesAreItemsOf(armourKinds, ItemList::Armour) &&
+              namesAreItemsOf(otherVehicleKinds, ItemList::OtherVehicles));
 
 // A figure of a section that keeps no tally of it would be ignored: it must
 // be 0.
@@ -99,41 +101,19 @@ static_assert(noneHas(armourKinds, &VehicleKind::cargoPounds));
 static_assert(noneHas(otherVehicleKinds, &VehicleKind::squads) &&
               noneHas(otherVehicleKinds, &VehicleKind::cargoPounds));
 
-// A kind's figure for a summary tally (the supplies needed are the supply
-// load times the mission factor).
-double figureFor(const VehicleKind& kind, Control tally)
+// What the row's count of the picked kind adds to each summary tally: the
+// supplies needed are the supply load times the mission factor.
+Amounts amountsOf(Sheet& sheet, const Row& row, std::span<const VehicleKind> kinds)
 {
-    if (tally == summary::cargoPounds)
-        return kind.cargoPounds;
-    if (tally == summary::squads)
-        return kind.squads;
-    if (tally == summary::towing)
-        return kind.towing;
-    return kind.supplyLoad;
+    const VehicleKind kind = kindNamed(kinds, sheet.text(row.list));
+    const double n = sheet.number(row.count);
+    return {n * kind.squads, n * kind.cargoPounds, n * kind.towing, sheet.number(missionFactor) * (n * kind.supplyLoad),
+            n * kind.supplyLoad};
 }
 
-// Adds the row's count times the picked kind's figures to each tally the
-// section keeps a share of, and to the share.
 void pick(Sheet& sheet, const Section& section, std::span<const VehicleKind> kinds, int row)
 {
-    const Row& r = section.rows[static_cast<std::size_t>(row)];
-    const VehicleKind kind = kindNamed(kinds, sheet.text(r.list));
-    const double n = sheet.number(r.count);
-    for (const Share& s : section.shares) {
-        double amount = n * figureFor(kind, s.tally);
-        if (s.tally == summary::suppliesNeeded)
-            amount = sheet.number(missionFactor) * amount;
-        sheet.add(s.tally, amount);
-        sheet.add(s.share, amount);
-    }
-}
-
-// Takes the shares back out of their tallies and blanks them.
-void takeSharesBack(Sheet& sheet, std::span<const Share> shares)
-{
-    takeBack(sheet, shares);
-    for (const Share& s : shares)
-        sheet.blank(s.share);
+    book(sheet, section.shares, amountsOf(sheet, section.rows[static_cast<std::size_t>(row)], kinds));
 }
 
 bool isCarrying(Control tally)
@@ -141,53 +121,59 @@ bool isCarrying(Control tally)
     return tally == summary::cargoPounds || tally == summary::squads;
 }
 
-void clear(Sheet& sheet, const Section& section)
+// The trucks keep no share of the carrying capacity: their Clear zeroes it,
+// and with it every section's share of it, so that a later Clear of another
+// section finds nothing of its own left in it to take out or give back.
+void zeroCarryingCapacity(Sheet& sheet)
 {
-    blankRows(sheet, section.rows);
-    takeSharesBack(sheet, section.shares);
+    for (Control zeroed : {grid::casualtySections, grid::casualties, infantryShares::squadsTakenTotal, grid::apcPounds,
+                           summary::cargoPounds, summary::squads})
+        sheet.setText(zeroed, "0");
+    const auto zeroCarryingShares = [&](std::span<const Share> shares) {
+        for (const Share& s : shares)
+            if (isCarrying(s.tally))
+                sheet.setText(s.share, "0");
+    };
+    for (const Section& section : sectionTable)
+        zeroCarryingShares(section.shares);
+    zeroCarryingShares(sharesOfSupplies);
+}
+
+void blankInfantryCapacityNote(Sheet& sheet)
+{
+    sheet.blank(grid::infantryCapacityNote);
 }
 
 } // namespace
 
 void truckPick(Sheet& sheet, int row)
 {
+    const Row& r = trucks.rows[static_cast<std::size_t>(row)];
+    const Amounts amounts = amountsOf(sheet, r, truckKinds);
     // The trucks keep no share of the carrying capacity: their Clear zeroes it.
-    const Row& r = truckRows[static_cast<std::size_t>(row)];
-    const VehicleKind kind = kindNamed(truckKinds, sheet.text(r.list));
-    const double n = sheet.number(r.count);
-    sheet.add(summary::cargoPounds, n * kind.cargoPounds);
-    sheet.add(summary::squads, n * kind.squads);
-    pick(sheet, trucks, truckKinds, row);
+    sheet.add(summary::cargoPounds, amounts.cargoPounds);
+    sheet.add(summary::squads, amounts.squads);
+    book(sheet, trucks.shares, amounts);
     // No truck tows anything itself; adding n x 0 only turns the placeholders
     // of both towed-unit counts into numbers.
+    const double n = sheet.number(r.count);
     sheet.add(grid::towedUnits, n * 0.0);
     sheet.add(truckShares::towedUnits, n * 0.0);
 }
 
 void trucksClear(Sheet& sheet, int)
 {
-    // The APC rows are cleared too; their shares of the carrying capacity
-    // are zeroed below with everyone's.
+    // The APC rows go first, with the APCs' shares but those of the carrying
+    // capacity, which is zeroed with everyone's share of it.
     blankRows(sheet, trucks.alsoBlanks);
     for (const Share& s : apcs.shares)
         if (!isCarrying(s.tally)) {
             takeBack(sheet, {&s, 1});
-            sheet.blank(s.share);
+            sheet.setText(s.share, apcs.clearedShare);
         }
     sheet.blank(grid::airSupportNote);
 
-    blankRows(sheet, trucks.rows);
-    for (Control zeroed : {grid::casualtySections, grid::casualties, infantryShares::squadsTakenTotal, grid::apcPounds,
-                           summary::cargoPounds, summary::squads, supplyShares::cargoTaken})
-        sheet.setText(zeroed, "0");
-    // With the carrying capacity zeroed, a later Clear of another section
-    // must find nothing of its own left in it to take out or give back.
-    for (const Section& section : sectionTable)
-        for (const Share& s : section.shares)
-            if (isCarrying(s.tally))
-                sheet.setText(s.share, "0");
-
-    takeSharesBack(sheet, sharesOfTrucks);
+    clearSection(sheet, trucks, zeroCarryingCapacity);
     sheet.takeOut(grid::towedUnits, truckShares::towedUnits);
     sheet.blank(truckShares::towedUnits);
 }
@@ -199,7 +185,7 @@ void apcPick(Sheet& sheet, int row)
 
 void apcsClear(Sheet& sheet, int)
 {
-    clear(sheet, apcs);
+    clearSection(sheet, apcs);
 }
 
 void armourPick(Sheet& sheet, int row)
@@ -209,8 +195,7 @@ void armourPick(Sheet& sheet, int row)
 
 void armourClear(Sheet& sheet, int)
 {
-    clear(sheet, armour);
-    sheet.blank(grid::infantryCapacityNote);
+    clearSection(sheet, armour, blankInfantryCapacityNote);
 }
 
 void otherVehiclePick(Sheet& sheet, int row)
@@ -220,7 +205,7 @@ void otherVehiclePick(Sheet& sheet, int row)
 
 void otherVehiclesClear(Sheet& sheet, int)
 {
-    clear(sheet, otherVehicles);
+    clearSection(sheet, otherVehicles);
 }
 
 } // namespace sections

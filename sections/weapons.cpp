@@ -2,12 +2,13 @@
 
 #include "blank_rows.h"
 #include "cargo.h"
-#include "catalogue.h"
 #include "refusal.h"
 #include "sections.h"
 #include "tallies.h"
+
+#include "worksheet/catalogue.h"
+#include "worksheet/form_events.h"
 #include "worksheet/rows.h"
-#include "worksheet/shell.h"
 
 #include <string_view>
 
@@ -40,35 +41,41 @@ constexpr WeaponKind weaponKinds[] = {
     {"SA-8 Gecko SAM", 80, 0},
     {"SA-7 SAM", 30, 0},
 };
+static_assert(namesAreUnique(weaponKinds) && namesAreItemsOf(weaponKinds, ItemList::Weapons));
 static_assert(kindNamed(weaponKinds, "OFB  E-1 2 Inch Mortar").supplyLoad == 3);
 static_assert(kindNamed(weaponKinds, "OFB E-1 2 Inch Mortar").cargoPounds == 0);
 
-namespace share = weaponShares;
+// The Weapons Clear's own step: the combat supplies row goes too, its
+// cargo given back, and the squads are recounted from the cargo left.
+void clearSupplyRow(Sheet& sheet)
+{
+    // The row's count box has no change rule, so blanking it here rather
+    // than with the weapon rows cannot show.
+    blankRows(sheet, weapons.alsoBlanks);
+    takeBack(sheet, sharesOfSupplies);
+    for (const Share& s : sharesOfSupplies)
+        sheet.setText(s.share, "0");
+    sheet.setText(supplyShares::weight, "0");
+    sheet.blank(supplyShares::refusedPicks);
+    recountSquads(sheet);
+}
 
 } // namespace
 
 void weaponPick(Sheet& sheet, int row)
 {
-    const Row& r = weaponRows[static_cast<std::size_t>(row)];
+    const Row& r = weapons.rows[static_cast<std::size_t>(row)];
     const WeaponKind kind = kindNamed(weaponKinds, sheet.text(r.list));
     const double count = sheet.number(r.count);
+    const Amounts amounts{.cargoPounds = count * kind.cargoPounds,
+                          .suppliesNeeded = count * (kind.supplyLoad * sheet.number(missionFactor)),
+                          .combatLoad = count * kind.supplyLoad};
     const Sheet::Mark beforePick = sheet.mark();
-
-    const double load = count * kind.supplyLoad;
-    sheet.add(summary::combatLoad, load);
-    sheet.add(share::combatLoad, load);
-
-    const double supplies = count * (kind.supplyLoad * sheet.number(missionFactor));
-    sheet.add(summary::suppliesNeeded, supplies);
-    sheet.add(share::suppliesNeeded, supplies);
-
-    const double cargo = count * kind.cargoPounds;
-    sheet.add(summary::cargoPounds, -cargo);
-    sheet.add(share::cargoTaken, cargo);
+    book(sheet, weapons.shares, amounts);
     recountSquads(sheet);
 
     if (sheet.number(summary::cargoPounds) < 0) {
-        refusePick(sheet, beforePick, notEnoughTransport);
+        refusePick(sheet, beforePick, messages::notEnoughTransport);
         sheet.setText(supplyShares::refusedPicks, "0");
         sheet.setText(r.count, "0");
         sheet.setText(r.list, "");
@@ -77,17 +84,7 @@ void weaponPick(Sheet& sheet, int row)
 
 void weaponsClear(Sheet& sheet, int)
 {
-    // None of these boxes has a change rule, so the order of blanking
-    // cannot show.
-    blankRows(sheet, weapons.rows);
-    blankRows(sheet, weapons.alsoBlanks);
-    takeBack(sheet, sharesOfWeapons);
-    sheet.giveBack(summary::cargoPounds, supplyShares::cargoTaken);
-    for (Control tally :
-         {share::suppliesNeeded, share::combatLoad, share::cargoTaken, supplyShares::cargoTaken, supplyShares::weight})
-        sheet.setText(tally, "0");
-    sheet.blank(supplyShares::refusedPicks);
-    recountSquads(sheet);
+    clearSection(sheet, weapons, clearSupplyRow);
 }
 
 } // namespace sections

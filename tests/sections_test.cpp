@@ -1,16 +1,19 @@
 // Every kind of every catalogue, picked once, every Clear, the form and the
-// rows, and seeded random sessions. The figures below are the test's own copy
-// of the catalogues, so that a wrong figure on either side fails.
+// rows, events that go wrong, and seeded random sessions. The figures below
+// are the test's own copy of the catalogues, so that a wrong figure on either
+// side fails.
 #include "sections/routes.h"
 #include "sections/sections.h"
 #include "session_checker.h"
+#include "worksheet/form_events.h"
 #include "worksheet/number.h"
-#include "worksheet/shell.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -236,12 +239,12 @@ TEST(Form, VisibleControlsHaveTheirOwnPlaces)
         return d.visible && d.kind != worksheet::Kind::Line && d.kind != worksheet::Kind::Shape &&
                d.look != Look::Wrapped;
     };
-    for (std::size_t i = 1; i < controlCount; ++i) {
+    for (std::size_t i = formWindow.index + 1; i < controlCount; ++i) {
         const ControlDecl& a = form[i];
         if (!a.visible)
             continue;
-        EXPECT_TRUE(a.left >= 0 && a.top >= 0 && a.left < hiddenPartLeft && a.left + a.width <= form[0].width &&
-                    a.top + a.height <= form[0].height)
+        EXPECT_TRUE(a.left >= 0 && a.top >= 0 && a.left < hiddenPartLeft &&
+                    a.left + a.width <= declOf(formWindow).width && a.top + a.height <= declOf(formWindow).height)
             << a.name;
         EXPECT_TRUE(a.kind == worksheet::Kind::Line || (a.width > 0 && a.height > 0)) << a.name;
         for (std::size_t j = i + 1; j < controlCount && ownsItsPlace(a); ++j) {
@@ -301,6 +304,67 @@ TEST(Rows, TypedTextIsMarkedUntilAPickOrAClearAndUndoKeepsTheMark)
     w.sheet.userPress("Command8"_ctl);
     EXPECT_FALSE(w.sheet.typed(list)) << "the Clear writes over it";
     EXPECT_FALSE(w.sheet.typed(weaponRows[1].count)) << "only lists are marked";
+}
+
+std::vector<std::string> snapshot(const Sheet& sheet)
+{
+    std::vector<std::string> s;
+    for (std::uint16_t i = 0; i < controlCount; ++i) {
+        const Control c{i};
+        s.push_back(sheet.text(c) + char('0' + sheet.visible(c) + 2 * sheet.enabled(c) + 4 * sheet.checked(c)));
+    }
+    return s;
+}
+
+constexpr Control tally = "Label110"_ctl, box = "Text10"_ctl, list = "Combo33"_ctl;
+
+// Writes every kind of field, one of them twice, then fails.
+void failHalfWay(Sheet& sheet, int)
+{
+    sheet.setText(tally, "7");
+    sheet.setText(tally, "8");
+    sheet.setEnabled(list, false);
+    sheet.setVisible(list, false);
+    sheet.setChecked("Check1"_ctl, true);
+    throw std::logic_error("a fault in a handler");
+}
+
+constexpr Route faultyRoutes[] = {{"Command1"_ctl, Event::Click, failHalfWay},
+                                  {"Command3"_ctl, Event::Click, [](Sheet& s, int) { s.setText(tally, "1"); }}};
+
+// The fault goes on to the caller; the worksheet is as before, with nothing
+// to redo, the edit before it still the one to undo, and takes the next event.
+TEST(Events, AFailedEventLeavesTheWorksheetAsItWasAndTakesTheNext)
+{
+    QuietHost host;
+    Sheet sheet{host, faultyRoutes};
+    sheet.userEdit(box, "5");
+    const auto before = snapshot(sheet);
+    EXPECT_THROW(sheet.userPress("Command1"_ctl), std::logic_error);
+    EXPECT_EQ(snapshot(sheet), before);
+    EXPECT_FALSE(sheet.canRedo());
+    EXPECT_TRUE(sheet.undo() && sheet.text(box).empty() && sheet.redo());
+    sheet.userPress("Command3"_ctl);
+    EXPECT_EQ(sheet.text(tally), "1");
+}
+
+// A pick of an item the list has not is no event: nothing changes, nothing
+// is said, and undo still takes back the edit before it.
+TEST(Events, APickOfAnItemTheListHasNotChangesNothing)
+{
+    const std::pair<Control, std::size_t> badPicks[] = {
+        {missionType, 7}, {missionType, std::numeric_limits<std::size_t>::max()}, {"Label110"_ctl, 0}};
+    for (const auto& [control, item] : badPicks) {
+        QuietHost host;
+        Sheet sheet{host, routes()};
+        sheet.userEdit(box, "5");
+        host.messages.clear();
+        const auto before = snapshot(sheet);
+        sheet.userPick(control, item);
+        EXPECT_EQ(snapshot(sheet), before) << item;
+        EXPECT_TRUE(sheet.changed().empty()) << item;
+        EXPECT_TRUE(sheet.undo() && sheet.text(box).empty()) << item;
+    }
 }
 
 // Seeded random sessions, checked after every event (session_checker.h);

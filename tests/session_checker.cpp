@@ -2,9 +2,9 @@
 
 #include "sections/routes.h"
 #include "sections/sections.h"
+#include "worksheet/form_events.h"
 #include "worksheet/number.h"
 #include "worksheet/sheet.h"
-#include "worksheet/shell.h"
 
 #include <algorithm>
 #include <cmath>
@@ -35,17 +35,6 @@ using namespace worksheet::literals;
 
 constexpr std::size_t maxTyped = 24;
 
-// The only messages the worksheet may show, word for word.
-constexpr std::string_view transportError = "Transport Error", numberError = "Number Error";
-constexpr std::string_view selectMission = " Select Mission Type!";
-constexpr std::pair<std::string_view, std::string_view> ownMessages[] = {
-    {"Mission Error", selectMission},
-    {"Mission Error", "You Must Select a Mission Type"},
-    {transportError, "*-*Not Enough Transport to carry Cargo: Hit Reset to redo!"},
-    {transportError, "You Need More Vehicles For Towing"},
-    {numberError, "A number on the worksheet is too large to work with."},
-};
-
 // Pieces of text a user might type: counts, huge and tiny numbers, signs,
 // exponents, blanks, words, and list texts that some handlers match.
 // clang-format off
@@ -61,12 +50,12 @@ constexpr std::string_view pieces[] = {
 // clang-format on
 constexpr std::size_t typeablePieces = std::size(pieces) - 8;
 
-struct Message {
+struct ShownMessage {
     std::string title, text;
 };
 
 struct Host final : worksheet::Host {
-    std::vector<Message> messages;
+    std::vector<ShownMessage> messages;
     void showMessage(std::string_view title, std::string_view text) override
     {
         messages.push_back({std::string(title), std::string(text)});
@@ -190,17 +179,16 @@ private:
         if (host_.pages - pages != (kind == Step::Press && c == printButton))
             fail("printed " + std::to_string(host_.pages - pages) + " pages on " + nameOf(c));
         const Snapshot after = snapshot();
-        const std::span<const Message> shown(host_.messages.data() + first, host_.messages.size() - first);
+        const std::span<const ShownMessage> shown(host_.messages.data() + first, host_.messages.size() - first);
         int numberErrors = 0, refusals = 0;
-        for (const Message& m : shown) {
+        for (const ShownMessage& m : shown) {
             script("expect-message " + m.title + ": " + quoted(m.text));
-            if (std::find_if(std::begin(ownMessages), std::end(ownMessages), [&](const auto& own) {
-                    return own.first == m.title && own.second == m.text;
-                }) == std::end(ownMessages))
+            if (std::none_of(std::begin(messages::all), std::end(messages::all),
+                             [&](const worksheet::Message& own) { return own.title == m.title && own.text == m.text; }))
                 fail("a message that is not the worksheet's own: " + m.title + ": " + m.text);
-            numberErrors += m.title == numberError;
-            refusals += m.title == transportError;
-            if (m.text == selectMission && value(before, missionFactor) != 0)
+            numberErrors += m.title == messages::numberError.title;
+            refusals += m.title == messages::notEnoughTransport.title;
+            if (m.text == messages::selectMission.text && value(before, missionFactor) != 0)
                 fail("\"Select Mission Type!\" while a mission is chosen");
         }
         if (kind == Step::Undo && !shown.empty())
@@ -222,7 +210,7 @@ private:
                 b.text != a.text)
                 fail("a refused pick changed " + nameOf(ci) + " from " + quoted(b.text) + " to " + quoted(a.text));
         }
-        if (numberErrors > 1 || (numberErrors == 1 && shown.back().title != numberError))
+        if (numberErrors > 1 || (numberErrors == 1 && shown.back().title != messages::numberError.title))
             fail("the number error was not the event's last and only message");
         if (refusals > 1 || (refusals > 0 && kind != Step::Pick))
             fail("a refusal that is not the one of a pick");

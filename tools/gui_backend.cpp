@@ -164,7 +164,7 @@ void GuiBackend::redo()
 std::string GuiBackend::caption(Control c) const
 {
     QWidget* w = window_->widget(c);
-    if (c.index == 0)
+    if (c == worksheet::formWindow)
         return window_->windowTitle().toStdString();
     if (!w)
         return sheet().text(c);
@@ -186,7 +186,7 @@ bool GuiBackend::enabled(Control c) const
 
 bool GuiBackend::visible(Control c) const
 {
-    if (c.index == 0)
+    if (c == worksheet::formWindow)
         return window_->isVisible();
     QWidget* w = window_->widget(c);
     return w ? w->isVisibleTo(window_.get()) : sheet().visible(c);

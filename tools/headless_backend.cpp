@@ -73,7 +73,7 @@ bool HeadlessBackend::enabled(Control c) const
 
 bool HeadlessBackend::visible(Control c) const
 {
-    return c.index == 0 ? !closed : sheet_->visible(c);
+    return c == worksheet::formWindow ? !closed : sheet_->visible(c);
 }
 
 bool HeadlessBackend::checked(Control c) const

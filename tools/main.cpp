@@ -7,6 +7,8 @@
 #include "app/worksheet_window.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QStringList>
 
 #include <algorithm>
 #include <cstring>
@@ -60,20 +62,25 @@ int main(int argc, char** argv)
         QApplication::setFont(worksheetFont());
     }
 
+    // What QApplication left of the command line: Qt's own options are gone.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    QCommandLineParser parser;
+    const QCommandLineOption guiOption(QStringLiteral("gui"), QStringLiteral("Run against the real window."));
+    const QCommandLineOption memoryOption(QStringLiteral("report-memory"),
+                                          QStringLiteral("Print the resident memory after the files."));
+    const QCommandLineOption screenshotOption(QStringLiteral("screenshot"),
+                                              QStringLiteral("With --gui, save the window as the last file left it."),
+                                              QStringLiteral("PNG"));
+    parser.addOptions({guiOption, memoryOption, screenshotOption});
+    const bool parsed = parser.parse(arguments);
+    const std::string screenshot = parser.value(screenshotOption).toStdString();
+    const bool memory = parser.isSet(memoryOption);
     std::vector<std::string> files;
-    std::string screenshot;
-    bool memory = false;
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--gui") == 0)
-            continue;
-        if (std::strcmp(argv[i], "--report-memory") == 0)
-            memory = true;
-        else if (std::strcmp(argv[i], "--screenshot") == 0 && i + 1 < argc)
-            screenshot = argv[++i];
-        else
-            files.emplace_back(argv[i]);
-    }
-    if (files.empty() || (!screenshot.empty() && !gui)) {
+    for (const QString& file : parser.positionalArguments())
+        files.push_back(file.toStdString());
+    if (!parsed || files.empty() || (!screenshot.empty() && !gui)) {
         std::cerr << "usage: worksheet-script [--gui [-platform NAME] [--screenshot PNG]] [--report-memory] FILE...\n";
         return 2;
     }

@@ -123,163 +123,227 @@ private:
         }
     }
 
-    void step(std::string_view line)
-    {
-        std::string_view rest = line;
-        const std::string_view verb = takeWord(rest);
-        const bool hasText = line.size() > verb.size();
-
-        if (verb == "type" || verb == "paste" || verb == "erase") {
-            const Control c = control(takeWord(rest));
-            requireUsable(c, {Kind::TextBox, Kind::List});
-            if (verb == "erase") {
-                if (!backend_.caption(c).empty())
-                    backend_.erase(c);
-                return;
-            }
-            const std::string text = unquote(rest);
-            if (verb == "type")
-                backend_.type(c, text);
-            else if (backend_.caption(c) != text)
-                backend_.paste(c, text);
-        } else if (verb == "pick") {
-            const Control c = control(takeWord(rest));
-            requireUsable(c, {Kind::List});
-            const std::string item = unquote(rest);
-            const auto items = backend_.items(c);
-            const auto found = std::find(items.begin(), items.end(), item);
-            if (found == items.end())
-                throw ScriptError{quoted(item) + " is not an item of " + std::string(worksheet::declOf(c).name)};
-            backend_.pick(c, static_cast<std::size_t>(found - items.begin()));
-        } else if (verb == "press") {
-            const Control c = control(takeWord(rest));
-            requireUsable(c, {Kind::Button});
-            backend_.press(c);
-        } else if (verb == "tick") {
-            const Control c = control(takeWord(rest));
-            requireUsable(c, {Kind::CheckBox});
-            backend_.tick(c);
-        } else if (verb == "undo" || verb == "redo") {
-            if (hasText)
+public:
+    // One line of a scenario: its verb, and the rest after one blank.
+    struct Step {
+        std::string_view line;
+        std::string_view verb;
+        std::string_view rest;
+        bool hasText() const { return line.size() > verb.size(); }
+        void nothingMore() const
+        {
+            if (hasText())
                 throw ScriptError{std::string(verb) + " takes nothing more"};
-            requireOpen();
-            if (verb == "undo")
-                backend_.undo();
-            else
-                backend_.redo();
-        } else if (verb == "expect") {
-            const std::string_view name = takeWord(rest);
+        }
+    };
+
+    void step(std::string_view line);
+
+    // The verbs, one a function.
+    void typeStep(Step& s)
+    {
+        const Control c = usableField(s);
+        backend_.type(c, unquote(s.rest));
+    }
+
+    void pasteStep(Step& s)
+    {
+        const Control c = usableField(s);
+        if (const std::string text = unquote(s.rest); backend_.caption(c) != text)
+            backend_.paste(c, text);
+    }
+
+    void eraseStep(Step& s)
+    {
+        const Control c = usableField(s);
+        if (!backend_.caption(c).empty())
+            backend_.erase(c);
+    }
+
+    void pickStep(Step& s)
+    {
+        const Control c = control(takeWord(s.rest));
+        requireUsable(c, {Kind::List});
+        const std::string item = unquote(s.rest);
+        const auto items = backend_.items(c);
+        const auto found = std::find(items.begin(), items.end(), item);
+        if (found == items.end())
+            throw ScriptError{quoted(item) + " is not an item of " + std::string(worksheet::declOf(c).name)};
+        backend_.pick(c, static_cast<std::size_t>(found - items.begin()));
+    }
+
+    void pressStep(Step& s)
+    {
+        const Control c = control(takeWord(s.rest));
+        requireUsable(c, {Kind::Button});
+        backend_.press(c);
+    }
+
+    void tickStep(Step& s)
+    {
+        const Control c = control(takeWord(s.rest));
+        requireUsable(c, {Kind::CheckBox});
+        backend_.tick(c);
+    }
+
+    void undoStep(Step& s)
+    {
+        s.nothingMore();
+        requireOpen();
+        backend_.undo();
+    }
+
+    void redoStep(Step& s)
+    {
+        s.nothingMore();
+        requireOpen();
+        backend_.redo();
+    }
+
+    void expectStep(Step& s)
+    {
+        const std::string_view name = takeWord(s.rest);
+        const Control c = control(name);
+        if (s.line.size() <= s.verb.size() + 1 + name.size())
+            throw ScriptError{"expect needs a text (\"\" for the empty text)"};
+        expectCaption(name, c, unquote(s.rest));
+    }
+
+    // NAME=TEXT ..., a TEXT with blanks (or none) in double quotes.
+    void expectAllStep(Step& s)
+    {
+        std::string_view& rest = s.rest;
+        while (!(rest = rest.substr(std::min(rest.size(), rest.find_first_not_of(' ')))).empty()) {
+            const std::size_t eq = rest.find('=');
+            if (eq == std::string_view::npos)
+                throw ScriptError{"expect-all needs NAME=TEXT pairs"};
+            const std::string_view name = rest.substr(0, eq);
             const Control c = control(name);
-            if (line.size() <= verb.size() + 1 + name.size())
-                throw ScriptError{"expect needs a text (\"\" for the empty text)"};
-            const std::string want = unquote(rest);
-            const std::string got = backend_.caption(c);
-            if (got != want)
-                fail(std::string(name) + ": expected " + quoted(want) + ", found " + quoted(got));
-        } else if (verb == "expect-all") {
-            // NAME=TEXT ..., a TEXT with blanks (or none) in double quotes.
-            while (!(rest = rest.substr(std::min(rest.size(), rest.find_first_not_of(' ')))).empty()) {
-                const std::size_t eq = rest.find('=');
-                if (eq == std::string_view::npos)
-                    throw ScriptError{"expect-all needs NAME=TEXT pairs"};
-                const std::string_view name = rest.substr(0, eq);
-                const Control c = control(name);
-                rest.remove_prefix(eq + 1);
-                const bool inQuotes = !rest.empty() && rest.front() == '"';
-                const std::size_t end = inQuotes ? rest.find('"', 1) : rest.find(' ');
-                if (inQuotes && end == std::string_view::npos)
-                    throw ScriptError{"expect-all: a text without its closing quote"};
-                const std::string want(inQuotes ? rest.substr(1, end - 1) : rest.substr(0, end));
-                rest.remove_prefix(std::min(rest.size(), inQuotes ? end + 1 : end));
-                const std::string got = backend_.caption(c);
-                if (got != want)
-                    fail(std::string(name) + ": expected " + quoted(want) + ", found " + quoted(got));
+            rest.remove_prefix(eq + 1);
+            const bool inQuotes = !rest.empty() && rest.front() == '"';
+            const std::size_t end = inQuotes ? rest.find('"', 1) : rest.find(' ');
+            if (inQuotes && end == std::string_view::npos)
+                throw ScriptError{"expect-all: a text without its closing quote"};
+            const std::string want(inQuotes ? rest.substr(1, end - 1) : rest.substr(0, end));
+            rest.remove_prefix(std::min(rest.size(), inQuotes ? end + 1 : end));
+            expectCaption(name, c, want);
+        }
+    }
+
+    // CONTROL WORD..., for as many controls as wanted.
+    void expectStateStep(Step& s)
+    {
+        std::string_view name;
+        bool waiting = false; // a control named, none of its words read yet
+        while (!s.rest.empty()) {
+            const std::string_view word = takeWord(s.rest);
+            const bool enabled = word == "enabled" || word == "disabled";
+            const bool visible = word == "visible" || word == "hidden";
+            if (!enabled && !visible && word != "checked" && word != "unchecked") {
+                if (waiting)
+                    throw ScriptError{"unknown state " + quoted(word)};
+                name = word;
+                waiting = true;
+                continue;
             }
-        } else if (verb == "expect-state") {
-            // CONTROL WORD..., for as many controls as wanted.
-            std::string_view name;
-            bool waiting = false; // a control named, none of its words read yet
-            while (!rest.empty()) {
-                const std::string_view word = takeWord(rest);
-                const bool enabled = word == "enabled" || word == "disabled";
-                const bool visible = word == "visible" || word == "hidden";
-                if (!enabled && !visible && word != "checked" && word != "unchecked") {
-                    if (waiting)
-                        throw ScriptError{"unknown state " + quoted(word)};
-                    name = word;
-                    waiting = true;
-                    continue;
-                }
-                if (name.empty())
-                    throw ScriptError{"expect-state needs a control before " + quoted(word)};
-                waiting = false;
-                const Control c = control(name);
-                const bool got = enabled   ? backend_.enabled(c) == (word == "enabled")
-                                 : visible ? backend_.visible(c) == (word == "visible")
-                                           : backend_.checked(c) == (word == "checked");
-                if (!got)
-                    fail(std::string(name) + ": expected " + std::string(word) + ", found " + stateOf(c, word));
-            }
-            if (waiting || name.empty())
-                throw ScriptError{"expect-state needs CONTROL WORD..."};
-        } else if (verb == "expect-items") {
-            const std::string_view name = takeWord(rest);
+            if (name.empty())
+                throw ScriptError{"expect-state needs a control before " + quoted(word)};
+            waiting = false;
             const Control c = control(name);
-            std::vector<std::string> want;
-            for (std::string_view r = rest;;) {
-                const auto bar = r.find('|');
-                want.emplace_back(r.substr(0, bar));
-                if (bar == std::string_view::npos)
-                    break;
-                r = r.substr(bar + 1);
+            const bool got = enabled   ? backend_.enabled(c) == (word == "enabled")
+                             : visible ? backend_.visible(c) == (word == "visible")
+                                       : backend_.checked(c) == (word == "checked");
+            if (!got)
+                fail(std::string(name) + ": expected " + std::string(word) + ", found " + stateOf(c, word));
+        }
+        if (waiting || name.empty())
+            throw ScriptError{"expect-state needs CONTROL WORD..."};
+    }
+
+    void expectItemsStep(Step& s)
+    {
+        const std::string_view name = takeWord(s.rest);
+        const Control c = control(name);
+        std::vector<std::string> want;
+        for (std::string_view r = s.rest;;) {
+            const auto bar = r.find('|');
+            want.emplace_back(r.substr(0, bar));
+            if (bar == std::string_view::npos)
+                break;
+            r = r.substr(bar + 1);
+        }
+        const auto got = backend_.items(c);
+        if (got != want) {
+            std::string list;
+            for (const auto& item : got) {
+                if (!list.empty())
+                    list += '|';
+                list += item;
             }
-            const auto got = backend_.items(c);
-            if (got != want) {
-                std::string list;
-                for (const auto& item : got) {
-                    if (!list.empty())
-                        list += '|';
-                    list += item;
-                }
-                fail(std::string(name) + ": expected items " + std::string(rest) + ", found " + list);
+            fail(std::string(name) + ": expected items " + std::string(s.rest) + ", found " + list);
+        }
+    }
+
+    void expectMessageStep(Step& s) { expectMessages(s, 1); }
+
+    // expect-messages N TITLE: TEXT is the same message N times over.
+    void expectMessagesStep(Step& s)
+    {
+        int times = 1;
+        const std::string_view count = takeWord(s.rest);
+        if (std::from_chars(count.data(), count.data() + count.size(), times).ec != std::errc{} || times < 1)
+            throw ScriptError{"expect-messages needs a count first"};
+        expectMessages(s, times);
+    }
+
+    void expectNoMessageStep(Step& s)
+    {
+        s.nothingMore();
+        noMessageWaiting("");
+    }
+
+    void restartStep(Step& s)
+    {
+        s.nothingMore();
+        noMessageWaiting("before restart");
+        backend_.restart();
+    }
+
+    void dumpStep(Step&) { dump(); }
+
+private:
+    // The count box or list field that a type, paste or erase step names.
+    Control usableField(Step& s)
+    {
+        const Control c = control(takeWord(s.rest));
+        requireUsable(c, {Kind::TextBox, Kind::List});
+        return c;
+    }
+
+    void expectCaption(std::string_view name, Control c, const std::string& want)
+    {
+        const std::string got = backend_.caption(c);
+        if (got != want)
+            fail(std::string(name) + ": expected " + quoted(want) + ", found " + quoted(got));
+    }
+
+    void expectMessages(const Step& s, int times)
+    {
+        const auto colon = s.rest.find(':');
+        if (!s.hasText() || colon == std::string_view::npos)
+            throw ScriptError{std::string(s.verb) + " needs TITLE: TEXT"};
+        std::string_view text = s.rest.substr(colon + 1);
+        if (text.empty() || text.front() != ' ')
+            throw ScriptError{std::string(s.verb) + " needs a blank after the title's colon"};
+        const ShownMessage want{std::string(s.rest.substr(0, colon)), unquote(text.substr(1))};
+        for (int i = 0; i < times; ++i) {
+            std::optional<ShownMessage> got;
+            if (!backend_.messages.empty()) {
+                got = backend_.messages.front();
+                backend_.messages.pop_front();
             }
-        } else if (verb == "expect-message" || verb == "expect-messages") {
-            // expect-messages N TITLE: TEXT is the same message N times over.
-            int times = 1;
-            if (verb == "expect-messages") {
-                const std::string_view count = takeWord(rest);
-                if (std::from_chars(count.data(), count.data() + count.size(), times).ec != std::errc{} || times < 1)
-                    throw ScriptError{"expect-messages needs a count first"};
-            }
-            const auto colon = rest.find(':');
-            if (!hasText || colon == std::string_view::npos)
-                throw ScriptError{std::string(verb) + " needs TITLE: TEXT"};
-            std::string_view text = rest.substr(colon + 1);
-            if (text.empty() || text.front() != ' ')
-                throw ScriptError{std::string(verb) + " needs a blank after the title's colon"};
-            const ShownMessage want{std::string(rest.substr(0, colon)), unquote(text.substr(1))};
-            for (int i = 0; i < times; ++i) {
-                std::optional<ShownMessage> got;
-                if (!backend_.messages.empty()) {
-                    got = backend_.messages.front();
-                    backend_.messages.pop_front();
-                }
-                if (!got || got->title != want.title || got->text != want.text)
-                    fail("expected the message " + describe(want) + ", found " + describe(got));
-            }
-        } else if (verb == "expect-no-message") {
-            if (hasText)
-                throw ScriptError{"expect-no-message takes nothing more"};
-            noMessageWaiting("");
-        } else if (verb == "restart") {
-            if (hasText)
-                throw ScriptError{"restart takes nothing more"};
-            noMessageWaiting("before restart");
-            backend_.restart();
-        } else if (verb == "dump") {
-            dump();
-        } else {
-            throw ScriptError{"unknown step " + quoted(verb)};
+            if (!got || got->title != want.title || got->text != want.text)
+                fail("expected the message " + describe(want) + ", found " + describe(got));
         }
     }
 
@@ -311,6 +375,41 @@ private:
     int lineNo_ = 0;
     bool passed_ = true;
 };
+
+struct Verb {
+    std::string_view name;
+    void (Run::*run)(Run::Step&);
+};
+
+constexpr Verb verbs[] = {
+    {"type", &Run::typeStep},
+    {"paste", &Run::pasteStep},
+    {"erase", &Run::eraseStep},
+    {"pick", &Run::pickStep},
+    {"press", &Run::pressStep},
+    {"tick", &Run::tickStep},
+    {"undo", &Run::undoStep},
+    {"redo", &Run::redoStep},
+    {"expect", &Run::expectStep},
+    {"expect-all", &Run::expectAllStep},
+    {"expect-state", &Run::expectStateStep},
+    {"expect-items", &Run::expectItemsStep},
+    {"expect-message", &Run::expectMessageStep},
+    {"expect-messages", &Run::expectMessagesStep},
+    {"expect-no-message", &Run::expectNoMessageStep},
+    {"restart", &Run::restartStep},
+    {"dump", &Run::dumpStep},
+};
+
+void Run::step(std::string_view line)
+{
+    Step s{line, {}, line};
+    s.verb = takeWord(s.rest);
+    const auto verb = std::find_if(std::begin(verbs), std::end(verbs), [&](const Verb& v) { return v.name == s.verb; });
+    if (verb == std::end(verbs))
+        throw ScriptError{"unknown step " + quoted(s.verb)};
+    (this->*verb->run)(s);
+}
 
 } // namespace
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "item_lists.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -28,7 +30,23 @@ enum class ItemList : std::uint8_t {
     TowedUnits,
 };
 
-std::span<const std::string_view> itemsOf(ItemList list);
+constexpr std::span<const std::string_view> itemsOf(ItemList list)
+{
+    switch (list) {
+    case ItemList::None: return {};
+    case ItemList::MissionTypes: return itemLists::missionTypes;
+    case ItemList::MissionNumbers: return itemLists::missionNumbers;
+    case ItemList::CombatSupplies: return itemLists::combatSupplies;
+    case ItemList::Trucks: return itemLists::trucks;
+    case ItemList::APCs: return itemLists::apcs;
+    case ItemList::Armour: return itemLists::armour;
+    case ItemList::OtherVehicles: return itemLists::otherVehicles;
+    case ItemList::Infantry: return itemLists::infantry;
+    case ItemList::Weapons: return itemLists::weapons;
+    case ItemList::TowedUnits: return itemLists::towedUnits;
+    }
+    return {};
+}
 
 // One control of the window as it is created. Geometry is in twips from the
 // client area's top left corner; a line runs from (left, top) to
@@ -86,5 +104,13 @@ consteval Control operator""_ctl(const char* name, std::size_t length)
     return *found;
 }
 } // namespace literals
+
+// The window itself ("Form1"): its caption is the window's title, its size
+// the form's.
+inline constexpr Control formWindow = [] {
+    using namespace literals;
+    return "Form1"_ctl;
+}();
+static_assert(declOf(formWindow).kind == Kind::Window);
 
 } // namespace worksheet

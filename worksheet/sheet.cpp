@@ -1,7 +1,6 @@
 #include "sheet.h"
 
 #include "number.h"
-#include "shell.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,11 +12,9 @@ Sheet::Sheet(Host& host, std::span<const Route> routes) : host_(host), isChanged
     state_.reserve(controlCount);
     for (const auto& decl : form)
         state_.push_back({std::string(decl.text), decl.visible, decl.enabled, false, false, {}});
-    for (const auto& route : routes) {
-        auto& slot = route.event == Event::Change ? onChange_ : onClick_;
-        slot[route.control.index] = &route;
-    }
-    formLoad(*this);
+    for (const auto& route : routes)
+        routeOf_[static_cast<std::size_t>(route.event)][route.control.index] = &route;
+    raise(formWindow, Event::Load);
     // Start-up is part of creating the worksheet, not an event to take back.
     journal_.clear();
     forgetChanges();
@@ -42,17 +39,33 @@ template <class Action> void Sheet::transaction(Action&& action, std::optional<C
     if (inEvent_)
         return;
     inEvent_ = true;
+    // However the event ends, the worksheet takes the next one.
+    struct EventEnds {
+        bool& inEvent;
+        ~EventEnds() { inEvent = false; }
+    } ends{inEvent_};
     journal_.clear();
     forgetChanges();
     try {
         action();
-        remember(typedInto);
     } catch (const NumberOverflow&) {
-        for (auto it = journal_.rbegin(); it != journal_.rend(); ++it)
-            put(it->control, it->field, it->old);
-        host_.showMessage(numberErrorTitle, numberErrorText);
+        rollBack();
+        message(messages::numberError);
+        return;
+    } catch (...) {
+        // A fault in a handler: the worksheet is put back as it was and the
+        // fault goes on to the caller, which alone can tell about it.
+        rollBack();
+        throw;
     }
-    inEvent_ = false;
+    remember(typedInto);
+}
+
+void Sheet::rollBack()
+{
+    for (auto it = journal_.rbegin(); it != journal_.rend(); ++it)
+        put(it->control, it->field, it->old);
+    journal_.clear();
 }
 
 void Sheet::remember(std::optional<Control> typedInto)
@@ -129,6 +142,9 @@ void Sheet::userEdit(Control c, std::string_view text)
 void Sheet::userPick(Control c, std::size_t item)
 {
     transaction([&] {
+        // An item the list does not have is no pick.
+        if (item >= items(c).size())
+            return;
         setText(c, items(c)[item]);
         raise(c, Event::Click);
     });
@@ -146,7 +162,7 @@ void Sheet::userTick(Control c)
 
 void Sheet::raise(Control c, Event e)
 {
-    const Route* route = (e == Event::Change ? onChange_ : onClick_)[c.index];
+    const Route* route = routeOf_[static_cast<std::size_t>(e)][c.index];
     if (route)
         route->handler(*this, route->row);
 }

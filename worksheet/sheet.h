@@ -2,6 +2,7 @@
 
 #include "form.h"
 #include "host.h"
+#include "messages.h"
 
 #include <array>
 #include <cstdint>
@@ -16,7 +17,9 @@ namespace worksheet {
 
 class Sheet;
 
-enum class Event : std::uint8_t { Change, Click };
+// Load is the window's start-up, run once as the worksheet is created.
+enum class Event : std::uint8_t { Load, Change, Click };
+inline constexpr std::size_t eventCount = 3;
 
 // One entry of the route table: which handler a (control, event) runs. Rows
 // of a section share one routine, which gets the row's number.
@@ -34,27 +37,28 @@ struct NumberOverflow : std::runtime_error {
     NumberOverflow() : std::runtime_error("number out of range") {}
 };
 
-inline constexpr std::string_view numberErrorTitle = "Number Error";
-inline constexpr std::string_view numberErrorText = "A number on the worksheet is too large to work with.";
-
 // The worksheet's state: every control's caption or text, its visible,
 // enabled and checked state and its list items, and the dispatcher that runs
 // the user's events through the route table.
 class Sheet {
 public:
-    // Creates the worksheet as the window is created, then runs start-up.
+    // Creates the worksheet as the window is created, then runs the window's
+    // Load route, the start-up, if the routes have one.
     Sheet(Host& host, std::span<const Route> routes);
 
     Sheet(const Sheet&) = delete;
     Sheet& operator=(const Sheet&) = delete;
 
-    // --- What the user does. Each call is one event, run as one transaction.
+    // --- What the user does. Each call is one event, run as one transaction:
+    // an event that fails leaves every control as it was before it. A number
+    // that is not finite shows the "Number Error" message; any other
+    // exception a handler throws is passed on to the caller.
     // Replaces a box's or list field's text; a count box with a change
     // handler runs it when the text differs. Text typed into a list is marked
     // as typed (see typed()).
     void userEdit(Control c, std::string_view text);
     // Chooses a list item, which runs the list's Click even for the item it
-    // already shows.
+    // already shows; an index past the list's end changes nothing.
     void userPick(Control c, std::size_t item);
     void userPress(Control c);
     void userTick(Control c);
@@ -104,7 +108,7 @@ public:
     void setChecked(Control c, bool checked);
     // Fills a list, which is empty until start-up.
     void setItems(Control c, std::span<const std::string_view> items);
-    void message(std::string_view title, std::string_view text) { host_.showMessage(title, text); }
+    void message(const Message& m) { host_.showMessage(m.title, m.text); }
     Host& host() { return host_; }
 
     // A point in the current event; restoreLabels puts every caption that
@@ -147,6 +151,7 @@ private:
     };
 
     template <class Action> void transaction(Action&& action, std::optional<Control> typedInto = {});
+    void rollBack();
     void raise(Control c, Event e);
     void record(Control c, Field f);
     void markChanged(Control c);
@@ -158,8 +163,7 @@ private:
 
     Host& host_;
     std::vector<ControlState> state_;
-    std::array<const Route*, controlCount> onChange_{};
-    std::array<const Route*, controlCount> onClick_{};
+    std::array<std::array<const Route*, controlCount>, eventCount> routeOf_{}; // by event, then control
     std::vector<Entry> journal_;
     std::vector<Step> history_;
     std::size_t undone_ = 0; // steps at the end of history_ that were undone

@@ -1,9 +1,10 @@
+// The handlers of the window's own controls, outside any section: the
+// window's start-up, the mission type and the count boxes that wait for it,
+// Print and Exit.
 #pragma once
 
 #include "rows.h"
 #include "sheet.h"
-
-#include <string_view>
 
 namespace worksheet {
 
@@ -14,11 +15,8 @@ inline constexpr Control missionType = "Combo2"_ctl;
 inline constexpr Control printButton = "Command1"_ctl;
 inline constexpr Control exitButton = "Command3"_ctl;
 
-inline constexpr std::string_view missionErrorTitle = "Mission Error";
-inline constexpr std::string_view transportErrorTitle = "Transport Error";
-
 // Form_Load: disables the lists that wait for a count and fills every list.
-void formLoad(Sheet& sheet);
+void formLoad(Sheet& sheet, int);
 // Combo2_Click: the mission type sets the mission factor.
 void missionTypeClick(Sheet& sheet, int);
 // Text10_Change and its twins; row is the place in rowsWaitingForCount.

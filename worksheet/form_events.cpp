@@ -1,22 +1,26 @@
-#include "shell.h"
+#include "form_events.h"
+
+#include "catalogue.h"
 
 namespace worksheet {
 
 namespace {
 
-struct MissionFactor {
-    std::string_view mission;
+// The mission factor each mission type writes into Label1, as text.
+struct MissionTypeFactor {
+    std::string_view name;
     std::string_view factor;
 };
 
-constexpr MissionFactor missionFactors[] = {
+constexpr MissionTypeFactor missionFactors[] = {
     {"Recon", "1"}, {"Probe", "1"}, {"Advance To Contact", "2"}, {"Artillery Barrage", "3"}, {"Deliberate Attack", "3"},
     {"Raid", "1"},
 };
+static_assert(namesAreUnique(missionFactors) && namesAreItemsOf(missionFactors, ItemList::MissionTypes));
 
 } // namespace
 
-void formLoad(Sheet& sheet)
+void formLoad(Sheet& sheet, int)
 {
     // The other vehicles' lists are created disabled already.
     for (const Row& row : rowsWaitingForCount)
@@ -47,7 +51,7 @@ void countChanged(Sheet& sheet, int row)
     if (sheet.number(missionFactor) != 0)
         sheet.setEnabled(rowsWaitingForCount[static_cast<std::size_t>(row)].list, true);
     else
-        sheet.message(missionErrorTitle, " Select Mission Type!");
+        sheet.message(messages::selectMission);
 }
 
 void printClick(Sheet& sheet, int)

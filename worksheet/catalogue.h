@@ -1,15 +1,18 @@
-// Finding a kind in a section's catalogue by the text its list shows. A
+// Finding a kind in a catalogue by the text its list shows. A
 // catalogue is a constexpr array (or span) of structs whose member `name` is
 // the kind's exact list text and whose figures default to 0.
 #pragma once
 
+#include "form.h"
+
+#include <algorithm>
 #include <cstddef>
 #include <iterator>
 #include <string_view>
 #include <type_traits>
 #include <utility>
 
-namespace sections {
+namespace worksheet {
 
 // The entry whose name is exactly the list's text (case and blanks count),
 // or null when the text names no kind: "None", "none", an empty or a typed
@@ -43,4 +46,15 @@ template <class Catalogue> constexpr bool namesAreUnique(const Catalogue& catalo
     return true;
 }
 
-} // namespace sections
+// Every kind is an item of the list it is picked from, so that no figure
+// waits for a text the list never shows.
+template <class Catalogue> constexpr bool namesAreItemsOf(const Catalogue& catalogue, ItemList list)
+{
+    const auto items = itemsOf(list);
+    for (const auto& kind : catalogue)
+        if (std::find(items.begin(), items.end(), kind.name) == items.end())
+            return false;
+    return true;
+}
+
+} // namespace worksheet
