@@ -71,24 +71,20 @@ constexpr Figure figures[] = {
 
 constexpr Caption captionTable[] = {
     // The header's two "Number" captions are left out: read for the boxes,
-    // they would hide which number each is ("Attack from, number").
+    // they would hide which number each is ("Attack from, number"). So are
+    // the summary's: each figure's own name says them with its number.
     {"Label84"_ctl, "Text35"_ctl},
     {"Label85"_ctl, "Text36"_ctl},
     {"Label3"_ctl, missionType},
-    {"Label109"_ctl, sections::summary::squads},
-    {"Label68"_ctl, sections::summary::squads},
-    {"Label107"_ctl, sections::summary::cargoPounds},
-    {"Label70"_ctl, sections::summary::cargoPounds},
-    {"Label39"_ctl, sections::summary::towing},
-    {"Label106"_ctl, sections::summary::towing},
-    {"Label74"_ctl, sections::summary::suppliesNeeded},
-    {"Label111"_ctl, sections::summary::suppliesNeeded},
-    {"Label112"_ctl, sections::summary::combatLoad},
-    {"Label93"_ctl, sections::summary::combatLoad},
     {"Label5"_ctl, *infantryRows[0].marching},
     {"Label38"_ctl, "Combo26"_ctl},
     {"Label64"_ctl, "Text29"_ctl},
 };
+
+// The summary's captions, either side of its figures.
+constexpr Control summaryCaptions[] = {"Label109"_ctl, "Label68"_ctl,  "Label107"_ctl, "Label70"_ctl,
+                                       "Label39"_ctl,  "Label106"_ctl, "Label74"_ctl,  "Label111"_ctl,
+                                       "Label112"_ctl, "Label93"_ctl};
 
 // Each section's heading, by the section's name.
 constexpr Named headings[] = {
@@ -218,7 +214,9 @@ std::vector<Group> groups()
     Group summary{QStringLiteral("Summary"), {}};
     for (const Figure& f : figures)
         summary.members.push_back(f.tally);
-    out.push_back(withCaptions(std::move(summary)));
+    for (Control caption : summaryCaptions)
+        summary.members.push_back(caption);
+    out.push_back(std::move(summary));
     out.push_back(withCaptions({QStringLiteral("Close air support"), {"Combo26"_ctl}}));
     out.push_back(withCaptions({QStringLiteral("Combat supplies"), {"Text29"_ctl, "Combo8"_ctl, "Command6"_ctl}}));
     return out;

@@ -266,6 +266,10 @@ def run(program, session):
               (when, len(lists), "; ".join(wrong)))
 
     lists_named_by_row("at start-up")
+    groups = {(n.name, n.parent.name, n.parent.getRoleName()) for n in walk(app)
+              if n.name in ("Trucks, row 1, kind", "You can carry: 0 squads", "Mission type") and n.parent.name != n.name}
+    check(groups == {("Trucks, row 1, kind", "Trucks", "panel"), ("You can carry: 0 squads", "Summary", "panel"),
+                     ("Mission type", "", "filler")}, "the sections and the summary are named groups: %s" % groups)
 
     # Mission type from the keyboard: open, move, choose.
     check(tab_to("Mission type"), "Tab reaches the mission type")
