@@ -59,9 +59,9 @@ template <std::size_t... N> constexpr auto join(const std::array<Route, N>&... p
     return out;
 }
 
+// Every entry has a handler (the rows test checks it: a sanitized build
+// cannot compare a function's address in a constant expression).
 constexpr auto table = join(std::to_array(fixedRoutes), changeRoutes, sectionRoutes);
-// Every entry has a handler; none is left empty.
-static_assert(std::all_of(table.begin(), table.end(), [](const Route& r) { return r.handler != nullptr; }));
 
 } // namespace
 

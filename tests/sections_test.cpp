@@ -261,6 +261,8 @@ TEST(Form, VisibleControlsHaveTheirOwnPlaces)
 // counted). At start-up nothing is reported changed, or there to undo.
 TEST(Rows, EachCountBoxEnablesItsOwnListOnceAMissionIsChosen)
 {
+    for (const Route& route : routes())
+        EXPECT_NE(route.handler, nullptr) << declOf(route.control).name;
     for (bool countFirst : {false, true})
         for (const Row& counted : rowsWaitingForCount) {
             QuietHost host;
