@@ -303,11 +303,19 @@ void failHalfWay(Sheet& sheet, int)
     throw std::logic_error("a fault in a handler");
 }
 
+// Two fields of one control in one event.
+void disableAndWrite(Sheet& sheet, int)
+{
+    sheet.setEnabled(list, false);
+    sheet.setText(list, "1");
+}
+
 constexpr Route faultyRoutes[] = {{"Command1"_ctl, Event::Click, failHalfWay},
-                                  {"Command3"_ctl, Event::Click, [](Sheet& s, int) { s.setText(tally, "1"); }}};
+                                  {"Command3"_ctl, Event::Click, disableAndWrite}};
 
 // The fault goes on to the caller; the worksheet is as before, with nothing
-// to redo, the edit before it still the one to undo, and takes the next event.
+// to redo, the edit before it still the one to undo, and takes the next
+// event, which undo then takes back whole.
 TEST(Events, AFailedEventLeavesTheWorksheetAsItWasAndTakesTheNext)
 {
     QuietHost host;
@@ -318,8 +326,11 @@ TEST(Events, AFailedEventLeavesTheWorksheetAsItWasAndTakesTheNext)
     EXPECT_EQ(snapshot(sheet), before);
     EXPECT_FALSE(sheet.canRedo());
     EXPECT_TRUE(sheet.undo() && sheet.text(box).empty() && sheet.redo());
+    const auto beforeNext = snapshot(sheet);
     sheet.userPress("Command3"_ctl);
-    EXPECT_EQ(sheet.text(tally), "1");
+    EXPECT_EQ(sheet.text(list), "1");
+    EXPECT_TRUE(sheet.undo());
+    EXPECT_EQ(snapshot(sheet), beforeNext);
 }
 
 // A pick of an item the list has not is no event: nothing changes, nothing
