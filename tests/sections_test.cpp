@@ -225,6 +225,26 @@ TEST(Clears, BlankEveryRowAndTakeBackExactlyTheirShares)
     }
 }
 
+// The supply calculation reads the mission from the list's text with factors
+// of its own: two BTR-152 APCs, of 3 squads each, count 6 squads times it.
+TEST(SupplyCalculation, MultipliesTheApcSquadsByItsOwnMissionFactor)
+{
+    const std::pair<std::string, double> factors[] = {{"Recon", 1},
+                                                      {"Probe", 1},
+                                                      {"Advance To Contact", 2},
+                                                      {"Artillery Barrage", 3},
+                                                      {"Deliberate Attack", 3},
+                                                      {"Raid", 0},
+                                                      {"Airstrike", 2}};
+    for (const auto& [mission, times] : factors) {
+        Worksheet w;
+        w.fill(apcRows[0], "2", "BTR-152 APC");
+        w.sheet.userEdit(missionType, mission);
+        w.sheet.userPress("Command6"_ctl);
+        EXPECT_EQ(w.value(grid::apcSquadsTimesFactor), 6 * times) << mission;
+    }
+}
+
 // The form is laid out on whole pixels, its lines across or down; every
 // visible control lies within the window and left of the hidden part, with a
 // size, and no two controls the user works overlap.
