@@ -225,6 +225,26 @@ TEST(Clears, BlankEveryRowAndTakeBackExactlyTheirShares)
     }
 }
 
+// The supply calculation reads the mission from the list's text with factors
+// of its own: two BTR-152 APCs, of 3 squads each, count 6 squads times it.
+TEST(SupplyCalculation, MultipliesTheApcSquadsByItsOwnMissionFactor)
+{
+    const std::pair<std::string, double> factors[] = {{"Recon", 1},
+                                                      {"Probe", 1},
+                                                      {"Advance To Contact", 2},
+                                                      {"Artillery Barrage", 3},
+                                                      {"Deliberate Attack", 3},
+                                                      {"Raid", 0},
+                                                      {"Airstrike", 2}};
+    for (const auto& [mission, times] : factors) {
+        Worksheet w;
+        w.fill(apcRows[0], "2", "BTR-152 APC");
+        w.sheet.userEdit(missionType, mission);
+        w.sheet.userPress("Command6"_ctl);
+        EXPECT_EQ(w.value(grid::apcSquadsTimesFactor), 6 * times) << mission;
+    }
+}
+
 // The form is laid out on whole pixels, its lines across or down; every
 // visible control lies within the window and left of the hidden part, with a
 // size, and no two controls the user works overlap.
@@ -331,11 +351,19 @@ void failHalfWay(Sheet& sheet, int)
     throw std::logic_error("a fault in a handler");
 }
 
+// Two fields of one control in one event.
+void disableAndWrite(Sheet& sheet, int)
+{
+    sheet.setEnabled(list, false);
+    sheet.setText(list, "1");
+}
+
 constexpr Route faultyRoutes[] = {{"Command1"_ctl, Event::Click, failHalfWay},
-                                  {"Command3"_ctl, Event::Click, [](Sheet& s, int) { s.setText(tally, "1"); }}};
+                                  {"Command3"_ctl, Event::Click, disableAndWrite}};
 
 // The fault goes on to the caller; the worksheet is as before, with nothing
-// to redo, the edit before it still the one to undo, and takes the next event.
+// to redo, the edit before it still the one to undo, and takes the next
+// event, which undo then takes back whole.
 TEST(Events, AFailedEventLeavesTheWorksheetAsItWasAndTakesTheNext)
 {
     QuietHost host;
@@ -346,8 +374,11 @@ TEST(Events, AFailedEventLeavesTheWorksheetAsItWasAndTakesTheNext)
     EXPECT_EQ(snapshot(sheet), before);
     EXPECT_FALSE(sheet.canRedo());
     EXPECT_TRUE(sheet.undo() && sheet.text(box).empty() && sheet.redo());
+    const auto beforeNext = snapshot(sheet);
     sheet.userPress("Command3"_ctl);
-    EXPECT_EQ(sheet.text(tally), "1");
+    EXPECT_EQ(sheet.text(list), "1");
+    EXPECT_TRUE(sheet.undo());
+    EXPECT_EQ(snapshot(sheet), beforeNext);
 }
 
 // A pick of an item the list has not is no event: nothing changes, nothing
