@@ -173,6 +173,19 @@ WorksheetWindow::WorksheetWindow()
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(scroll_);
+    // The boxes' own undo gives way to the worksheet's (see eventFilter).
+    undo_ = new QAction(QStringLiteral("&Undo"), this);
+    undo_->setShortcuts({std::begin(undoKeys), std::end(undoKeys)});
+    connect(undo_, &QAction::triggered, this, &WorksheetWindow::undo);
+    redo_ = new QAction(QStringLiteral("&Redo"), this);
+    redo_->setShortcuts({std::begin(redoKeys), std::end(redoKeys)});
+    connect(redo_, &QAction::triggered, this, &WorksheetWindow::redo);
+    for (QAction* action : {undo_, redo_}) {
+        action->setShortcutContext(Qt::ApplicationShortcut);
+        action->setEnabled(false);
+        addAction(action);
+    }
+
     makeGroups();
     for (std::uint16_t i = formWindow.index + 1; i < controlCount; ++i) {
         const Control c{i};
@@ -187,19 +200,6 @@ WorksheetWindow::WorksheetWindow()
                 setTabOrder(previous, next);
             previous = next;
         }
-    }
-
-    // The boxes' own undo gives way to the worksheet's (see eventFilter).
-    undo_ = new QAction(QStringLiteral("&Undo"), this);
-    undo_->setShortcuts({std::begin(undoKeys), std::end(undoKeys)});
-    connect(undo_, &QAction::triggered, this, &WorksheetWindow::undo);
-    redo_ = new QAction(QStringLiteral("&Redo"), this);
-    redo_->setShortcuts({std::begin(redoKeys), std::end(redoKeys)});
-    connect(redo_, &QAction::triggered, this, &WorksheetWindow::redo);
-    for (QAction* action : {undo_, redo_}) {
-        action->setShortcutContext(Qt::ApplicationShortcut);
-        action->setEnabled(false);
-        addAction(action);
     }
 
     // Tab, Shift+Tab or a message box closing can put the focus on a control
