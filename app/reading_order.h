@@ -43,8 +43,8 @@ struct Caption {
 std::span<const Caption> captions();
 
 // The worksheet's parts, each read as one named group: each section with
-// its heading, rows and Clear, the summary, the close air support note and
-// the combat supplies row; the header belongs to none.
+// its heading, rows and Clear, the summary, and the close air support note
+// with the combat supplies row; the header belongs to none.
 struct Group {
     QString name;
     std::vector<worksheet::Control> members;

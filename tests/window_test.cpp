@@ -255,6 +255,23 @@ private slots:
         QCOMPARE(find<QComboBox>("Combo42")->accessibleName(), QString("APCs, row 4, kind"));
         QCOMPARE(find<QWidget>("Check2")->accessibleName(), QString("Infantry, row 9, marching"));
         QCOMPARE(find<QLabel>("Label110")->accessibleName(), QString("You can carry: 0 squads"));
+        QCOMPARE(find<QWidget>("Command11")->toolTip(), QString("Clears the truck rows, and the APC rows as well"));
+        // Each caption is its control's buddy, beside it in one group.
+        for (const Caption& k : captions()) {
+            auto* caption = qobject_cast<QLabel*>(window().widget(k.caption));
+            QVERIFY2(caption && caption->buddy() == window().widget(k.of), declOf(k.caption).name.data());
+        }
+        // Each section's heading heads its group; no control lies under a
+        // group it is not in (a click there would go to the group).
+        for (const char* heading : {"Label134", "Label48", "Label62", "Label59", "Label8", "Label132", "Label14"})
+            QCOMPARE(find<QLabel>(heading)->parentWidget()->accessibleName().toLower(),
+                     find<QLabel>(heading)->text().toLower());
+        for (QObject* child : window().page().children())
+            for (QObject* other : window().page().children())
+                if (auto *w = qobject_cast<QWidget*>(child), *group = qobject_cast<QWidget*>(other);
+                    w && group && w != group && !group->accessibleName().isEmpty() && w->isVisible())
+                    QVERIFY2(!group->geometry().intersects(w->geometry()),
+                             qPrintable(w->objectName() + " under " + group->accessibleName()));
     }
 
     void overcommittedTransportShowsInRedAndInWords()
