@@ -51,7 +51,7 @@ public:
         QAccessible::State s = QAccessibleWidget::state();
         s.editable = true;
         s.expandable = true;
-        s.expanded = list()->view()->isVisible();
+        s.expanded = list()->popupShown();
         return s;
     }
     QStringList actionNames() const override { return {showMenuAction()}; }
@@ -183,12 +183,19 @@ void ListField::showPopup()
     QComboBox::showPopup();
 }
 
+bool ListField::popupShown() const
+{
+    return popupMade_ && view()->isVisible();
+}
+
 bool ListField::eventFilter(QObject* watched, QEvent* event)
 {
     // With a screen reader listening, Enter reaches the drop-down a second
     // time after it has chosen the kind and closed: chosen again, the row
     // would count twice.
-    if (watched == view() && isEnter(event) && !view()->isVisible())
+    // (view() would make the drop-down: before the first showPopup there is
+    // none to watch.)
+    if (popupMade_ && watched == view() && isEnter(event) && !view()->isVisible())
         return true;
     // Space on a field whose whole text is selected (as Tab leaves it) would
     // write a blank over the kind: it opens the drop-down, as on a closed

@@ -27,6 +27,8 @@ public:
     void showText(const QString& text, bool typed, const QString& note);
 
     void showPopup() override;
+    // Whether the drop-down is open, without making it.
+    bool popupShown() const;
 
     // Registers the list's accessible interface; once, before any is made.
     static void describeToScreenReaders();
