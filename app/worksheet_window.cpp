@@ -309,6 +309,7 @@ bool WorksheetWindow::savePlan(const QString& path)
         MessageBox::critical(this, failure.title, failure.text);
         return false;
     }
+    sheet_->endTypingRun();
     return true;
 }
 

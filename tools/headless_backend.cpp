@@ -67,6 +67,8 @@ void HeadlessBackend::save(const std::string& path)
     const QString file = QString::fromStdString(path);
     if (const QString why = plan::write(sheet_->state(), file); !why.isEmpty())
         show(plan::saveFailed(file, why));
+    else
+        sheet_->endTypingRun();
 }
 
 void HeadlessBackend::open(const std::string& path)

@@ -123,6 +123,9 @@ public:
     // every control changed; the history starts empty. Returns whyNot's
     // answer, and changes nothing when it is not empty or during an event.
     std::string restore(const SheetState& state);
+    // Typing after this is an event of its own, not more of the run before:
+    // undo after a save goes back to the plan as saved.
+    void endTypingRun() { mayMergeTyping_ = false; }
 
     // --- What handlers do.
     // Sets a caption or text; a count box with a change handler runs it at
