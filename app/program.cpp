@@ -150,12 +150,17 @@ void ProgramWindow::open()
         return;
     const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Open Plan"), lastFolder(), planFilter);
     if (!path.isEmpty())
-        openFile(path);
+        load(path);
 }
 
 bool ProgramWindow::openFile(const QString& path)
 {
-    if (!mayLeave() || !worksheet_->openPlan(path))
+    return mayLeave() && load(path);
+}
+
+bool ProgramWindow::load(const QString& path)
+{
+    if (!worksheet_->openPlan(path))
         return false;
     saved_ = worksheet_->sheet().state();
     planChanged(path);

@@ -53,6 +53,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    bool load(const QString& path);
     bool saveTo(const QString& path);
     // Whether the worksheet may be replaced or closed: nothing unsaved, or
     // the user saved it or let it go.

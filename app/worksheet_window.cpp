@@ -292,13 +292,14 @@ void WorksheetWindow::userChanged()
 
 bool WorksheetWindow::openPlan(const QString& path)
 {
-    const plan::Read read = plan::read(path);
+    plan::Read read = plan::read(path);
+    if (read.ok())
+        read.error = restore(read.state);
     if (!read.ok()) {
         const plan::Failure failure = plan::openFailed(path, read.error);
         MessageBox::critical(this, failure.title, failure.text);
         return false;
     }
-    restore(read.state);
     return true;
 }
 
@@ -320,13 +321,13 @@ void WorksheetWindow::startOver()
     restore(fresh.state());
 }
 
-void WorksheetWindow::restore(const SheetState& state)
+QString WorksheetWindow::restore(const SheetState& state)
 {
-    // A plan read is one the worksheet can hold.
-    [[maybe_unused]] const std::string why = sheet_->restore(state);
-    Q_ASSERT(why.empty());
+    if (const std::string why = sheet_->restore(state); !why.empty())
+        return QString::fromStdString(why);
     syncChanged();
     emit edited();
+    return {};
 }
 
 WorksheetWindow::~WorksheetWindow() = default;

@@ -82,7 +82,9 @@ private:
     void userChanged();
     void showFigure(QLabel* label, worksheet::Control c);
     void sync(worksheet::Control c);
-    void restore(const worksheet::SheetState& state);
+    // Puts the state in place and shows it; returns why it cannot, else
+    // empty.
+    QString restore(const worksheet::SheetState& state);
     // The control whose widget has the focus, if any.
     std::optional<worksheet::Control> focusedControl() const;
 

@@ -162,6 +162,8 @@ private:
                 fail("the reopened plan shows " + nameOf(Control{i}) + " as " + quoted(got.controls[i].text) +
                      (got.controls[i].typed ? " typed" : "") + ", the worksheet saved as " +
                      quoted(want.controls[i].text) + (want.controls[i].typed ? " typed" : ""));
+        if (got != want)
+            fail("the reopened plan differs from the worksheet saved");
     }
 
     // What the window must show now: the summary tallies.
