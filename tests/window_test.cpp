@@ -607,6 +607,7 @@ private slots:
         find<QLineEdit>("Text36")->setFocus();
         QTest::keyClick(program.get(), Qt::Key_P, Qt::ControlModifier);
         QVERIFY(find<QLineEdit>("Text36")->hasFocus());
+        QVERIFY(program->statusBar()->currentMessage().contains(QPrinterInfo::defaultPrinter().printerName()));
         QVERIFY(stateOf(window().sheet()) == before);
 
         QStringList pages;
@@ -650,9 +651,14 @@ private slots:
         QVERIFY(!program->isWindowModified());
 
         // The next dialog starts in the plan's folder, with its name; the
-        // plan is the first of the recent ones.
+        // plan is the first of the recent ones. A PDF that cannot be written
+        // says why.
+        chosen = plans->filePath("no folder/worksheet.pdf");
         action("Export as PDF")->trigger();
         QCOMPARE(suggested, plans->filePath("Raid on Hill 402.pdf"));
+        const auto asked = MessageBox::takeAsked();
+        QCOMPARE(asked.size(), 1u);
+        QVERIFY2(asked[0].text.endsWith(": No such file or directory."), qPrintable(asked[0].text));
         QMenu* recent = action("Open Recent")->menu();
         emit recent->aboutToShow();
         QVERIFY(recent->actions().constFirst()->text().contains(program->planFile()));
