@@ -39,6 +39,7 @@
 #include <QTimer>
 #include <QWheelEvent>
 
+
 #include <optional>
 #include <vector>
 
@@ -120,8 +121,8 @@ double longestBlackLine(const QString& pdf)
 bool wheelTakenBy(QWidget* w)
 {
     const QPointF centre = QRectF(w->rect()).center();
-    QWheelEvent wheel(centre, w->mapToGlobal(centre), {}, {0, -120}, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
-                      false);
+    QWheelEvent wheel(centre, w->mapToGlobal(centre), {}, {0, -120}, Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
     QApplication::sendEvent(w, &wheel);
     return wheel.isAccepted();
 }
@@ -280,7 +281,7 @@ private slots:
                      find<QLabel>(heading)->text().toLower());
         for (QObject* child : window().page().children())
             for (QObject* other : window().page().children())
-                if (auto* w = qobject_cast<QWidget*>(child), *group = qobject_cast<QWidget*>(other);
+                if (auto *w = qobject_cast<QWidget*>(child), *group = qobject_cast<QWidget*>(other);
                     w && group && w != group && !group->accessibleName().isEmpty() && w->isVisible())
                     QVERIFY2(!group->geometry().intersects(w->geometry()),
                              qPrintable(w->objectName() + " under " + group->accessibleName()));
