@@ -181,7 +181,9 @@ bool ProgramWindow::saveAs()
                        : QFileDialog::getSaveFileName(this, QStringLiteral("Save Plan As"), suggested, planFilter);
     if (path.isEmpty())
         return false;
-    if (QFileInfo(path).suffix().isEmpty())
+    // A plan's name always ends in the plans' extension, whatever dots the
+    // name itself holds ("Raid v1.2").
+    if (QFileInfo(path).suffix().compare(QLatin1String(plan::extension), Qt::CaseInsensitive) != 0)
         path += QLatin1Char('.') + QLatin1String(plan::extension);
     return saveTo(path);
 }
@@ -255,7 +257,15 @@ void ProgramWindow::fillRecentMenu()
     const QStringList recent = settings().value(recentKey).toStringList();
     for (const QString& path : recent) {
         const QString text = QStringLiteral("%1 (%2)").arg(plan::nameOf(path), QDir::toNativeSeparators(path));
-        recent_->addAction(text, this, [this, path] { openFile(path); });
+        recent_->addAction(text, this, [this, path] {
+            // A plan that has gone leaves the list once it is found gone.
+            if (!openFile(path) && !QFileInfo::exists(path)) {
+                QSettings kept = settings();
+                QStringList left = kept.value(recentKey).toStringList();
+                left.removeAll(path);
+                kept.setValue(recentKey, left);
+            }
+        });
     }
     if (recent.isEmpty())
         recent_->addAction(QStringLiteral("No recent plans"))->setEnabled(false);

@@ -639,11 +639,13 @@ private slots:
         QVERIFY(!program->isWindowModified());
         QTest::keyClicks(find<QLineEdit>("Text35"), "Hill");
         QVERIFY(program->isWindowModified());
-        chosen = plans->filePath("Raid on Hill 402"); // the dialog's name field, without the suffix
+        // The dialog's name field, without the suffix; a dot in the name is
+        // no suffix.
+        chosen = plans->filePath("Raid on Hill 402 v1.2");
         QTest::keyClick(program.get(), Qt::Key_S, Qt::ControlModifier);
         QCOMPARE(QFileInfo(suggested).fileName(), QString("Combat Worksheet.cwplan"));
         QCOMPARE(program->planFile(), chosen + ".cwplan");
-        QCOMPARE(program->windowTitle(), QString("Raid on Hill 402[*] \u2014 Combat Worksheet"));
+        QCOMPARE(program->windowTitle(), QString("Raid on Hill 402 v1.2[*] \u2014 Combat Worksheet"));
         QVERIFY(!program->isWindowModified());
         QVERIFY(program->statusBar()->currentMessage().contains(program->planFile()));
         QTest::keyClicks(find<QLineEdit>("Text35"), " 402");
@@ -656,7 +658,7 @@ private slots:
         // says why.
         chosen = plans->filePath("no folder/worksheet.pdf");
         action("Export as PDF")->trigger();
-        QCOMPARE(suggested, plans->filePath("Raid on Hill 402.pdf"));
+        QCOMPARE(suggested, plans->filePath("Raid on Hill 402 v1.2.pdf"));
         const auto asked = MessageBox::takeAsked();
         QCOMPARE(asked.size(), 1u);
         QVERIFY2(asked[0].text.endsWith(": No such file or directory."), qPrintable(asked[0].text));
