@@ -46,6 +46,13 @@ QByteArray replaced(QByteArray text, const char* before, const char* after)
     return text.replace(before, after);
 }
 
+// The plan with Text35 (empty in it) holding so many blanks that the plan
+// grows by that many bytes.
+QByteArray withText35(QByteArray good, qsizetype blanks)
+{
+    return good.replace("\nText35 \"\"", "\nText35 \"" + QByteArray(blanks, ' ') + "\"");
+}
+
 struct BadFile {
     const char* what;
     // Makes the bad file at path from a good plan's text.
@@ -84,8 +91,9 @@ const BadFile badFiles[] = {
     {"a plan cut short in a control's line",
      contents([](const QByteArray& good) { return good.left(good.indexOf("Combo33") + 12); }),
      "no closing double quote"},
-    {"a plan larger than any plan",
-     contents([](const QByteArray& good) { return good + QByteArray(plan::largestPlan, ' '); }), "over 1 MiB"},
+    {"a plan one byte over 1 MiB",
+     contents([](const QByteArray& good) { return withText35(good, plan::largestPlan + 1 - good.size()); }),
+     "over 1 MiB"},
     {"a control the worksheet has not",
      contents([](const QByteArray& good) { return replaced(good, "\nText10 ", "\nText99 "); }),
      "no control named \"Text99\""},
@@ -134,6 +142,62 @@ TEST(Plans, ABadFileIsRefusedWithItsReasonAndChangesNothing)
         EXPECT_TRUE(error.contains(QString::fromUtf8(bad.reason))) << error.toStdString();
         EXPECT_TRUE(w.sheet.holds(before));
         EXPECT_TRUE(w.sheet.canUndo()); // the history is kept too
+    }
+}
+
+TEST(Plans, APlanOfExactly1MiBIsRead)
+{
+    QTemporaryDir folder;
+    Worksheet w;
+    const QByteArray good = plan::toText(w.sheet.state());
+    const QString path = folder.filePath("large.cwplan");
+    writeFile(path, withText35(good, plan::largestPlan - good.size()));
+    const plan::Read read = plan::read(path);
+    ASSERT_TRUE(read.ok()) << read.error.toStdString();
+    EXPECT_EQ(read.state.controls["Text35"_ctl.index].text.size(), std::size_t(plan::largestPlan - good.size()));
+}
+
+// A text in a plan is UTF-8; anything else is written as \xHH escapes.
+TEST(Plans, OnlyWellFormedUtf8IsText)
+{
+    struct Case {
+        const char* what;
+        QByteArray bytes;
+        bool text;
+    };
+    const Case cases[] = {
+        {"two bytes", "\xc3\xa9", true},
+        {"three bytes", "\xe2\x82\xac", true},
+        {"four bytes", "\xf0\x9d\x84\x9e", true},
+        {"the last code point", "\xf4\x8f\xbf\xbf", true},
+        {"the first three-byte code point", "\xe0\xa0\x80", true},
+        {"a continuation byte alone", "\x80", false},
+        {"an overlong two-byte form", "\xc1\xbf", false},
+        {"an overlong three-byte form", "\xe0\x9f\xbf", false},
+        {"a surrogate", "\xed\xa0\x80", false},
+        {"past the last code point", "\xf4\x90\x80\x80", false},
+        {"a lead byte no code point has", "\xf5\x80\x80\x80", false},
+        {"a sequence cut short", "\xe2\x82", false},
+        {"a sequence whose last byte is no continuation", "\xf0\x9d\x84\x41", false},
+    };
+    Worksheet w;
+    const QByteArray good = plan::toText(w.sheet.state());
+    const int text35Line = int(good.left(good.indexOf("\nText35 ")).count('\n')) + 2;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QByteArray text = good;
+        text.replace("\nText35 \"\"", "\nText35 \"" + c.bytes + "\"");
+        const plan::Read read = plan::fromText(text);
+        EXPECT_EQ(read.ok(), c.text) << read.error.toStdString();
+        if (!c.text) {
+            EXPECT_EQ(read.error, QString("line %1 holds a byte that is no UTF-8 text").arg(text35Line));
+        }
+        // Written, the same bytes are the text or its escapes.
+        SheetState state = w.sheet.state();
+        state.controls["Text35"_ctl.index].text = c.bytes.toStdString();
+        const QByteArray written = plan::toText(state);
+        EXPECT_EQ(written.contains("\\x"), !c.text);
+        EXPECT_EQ(plan::fromText(written).state, state);
     }
 }
 
