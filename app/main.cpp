@@ -21,7 +21,8 @@ bool hasDisplay()
     return set("QT_QPA_PLATFORM") || set("DISPLAY") || set("WAYLAND_DISPLAY");
 }
 
-void describe(QCoreApplication& app)
+// The plan to open at start, if one is named.
+QString describe(QCoreApplication& app)
 {
     QCoreApplication::setApplicationName(QStringLiteral("Combat Worksheet"));
     QCoreApplication::setApplicationVersion(QStringLiteral(COMBAT_WORKSHEET_VERSION));
@@ -30,7 +31,10 @@ void describe(QCoreApplication& app)
         QStringLiteral("Plans what a small force can carry, tow and supply on one mission."));
     parser.addHelpOption();
     parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("A plan to open."), QStringLiteral("[FILE]"));
     parser.process(app);
+    const QStringList files = parser.positionalArguments();
+    return files.isEmpty() ? QString() : files.constFirst();
 }
 
 // --help and --version are answered without a display, and without opening a
@@ -59,7 +63,7 @@ int main(int argc, char** argv)
         return 1;
     }
     QApplication app(argc, argv);
-    describe(app); // an unknown option is reported here, before the window opens
+    const QString file = describe(app); // an unknown option is reported here, before the window opens
     setUpApplication();
     QApplication::setDesktopFileName(QStringLiteral("org.combatworksheet.combatworksheet"));
     QIcon icon;
@@ -69,5 +73,9 @@ int main(int argc, char** argv)
 
     ProgramWindow window;
     window.show();
+    // A file that cannot be opened is reported over the worksheet, which is
+    // then the empty one of start-up.
+    if (!file.isEmpty())
+        window.openFile(file);
     return app.exec();
 }

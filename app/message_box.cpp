@@ -24,17 +24,22 @@ StandIn& standIn()
 
 void MessageBox::critical(QWidget* parent, const QString& title, const QString& text)
 {
-    ask(parent, {title, text, QMessageBox::Critical}, false);
+    ask(parent, {title, text, QMessageBox::Critical}, Choice::Ok);
 }
 
 void MessageBox::information(QWidget* parent, const QString& title, const QString& text)
 {
-    ask(parent, {title, text, QMessageBox::Information}, false);
+    ask(parent, {title, text, QMessageBox::Information}, Choice::Ok);
 }
 
 MessageBox::Answer MessageBox::offerPdf(QWidget* parent, const QString& title, const QString& text)
 {
-    return ask(parent, {title, text, QMessageBox::Critical}, true);
+    return ask(parent, {title, text, QMessageBox::Question}, Choice::SaveAsPdf);
+}
+
+MessageBox::Answer MessageBox::askToSave(QWidget* parent, const QString& title, const QString& text)
+{
+    return ask(parent, {title, text, QMessageBox::Question}, Choice::SaveChanges);
 }
 
 void MessageBox::answerInsteadOfShowing()
@@ -53,11 +58,17 @@ std::vector<MessageBox::Asked> MessageBox::takeAsked()
     return std::exchange(standIn().asked, {});
 }
 
-MessageBox::Answer MessageBox::ask(QWidget* parent, const Asked& asked, bool offersPdf)
+MessageBox::Answer MessageBox::ask(QWidget* parent, const Asked& asked, Choice choice)
 {
-    const Answer escape = offersPdf ? Answer::Cancel : Answer::Ok;
-    QMessageBox box(asked.icon, asked.title, asked.text, offersPdf ? QMessageBox::Cancel : QMessageBox::Ok, parent);
-    QPushButton* save = offersPdf ? box.addButton(QStringLiteral("Save as PDF..."), QMessageBox::AcceptRole) : nullptr;
+    const Answer escape = choice == Choice::Ok ? Answer::Ok : Answer::Cancel;
+    const QMessageBox::StandardButtons buttons = choice == Choice::Ok ? QMessageBox::Ok
+                                                 : choice == Choice::SaveAsPdf
+                                                     ? QMessageBox::Cancel
+                                                     : QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel;
+    QMessageBox box(asked.icon, asked.title, asked.text, buttons, parent);
+    QPushButton* save = choice == Choice::SaveAsPdf
+                            ? box.addButton(QStringLiteral("Save as PDF..."), QMessageBox::AcceptRole)
+                            : qobject_cast<QPushButton*>(box.button(QMessageBox::Save));
     if (save)
         box.setDefaultButton(save);
     // A box sized to a short text is too narrow for its title, which the
@@ -80,7 +91,11 @@ MessageBox::Answer MessageBox::ask(QWidget* parent, const Asked& asked, bool off
         return answer;
     }
     box.exec();
-    if (!save)
+    if (choice == Choice::Ok)
         return Answer::Ok;
-    return box.clickedButton() == save ? Answer::SaveAsPdf : Answer::Cancel;
+    if (box.clickedButton() == save)
+        return choice == Choice::SaveAsPdf ? Answer::SaveAsPdf : Answer::Save;
+    if (box.clickedButton() == box.button(QMessageBox::Discard))
+        return Answer::Discard;
+    return Answer::Cancel;
 }

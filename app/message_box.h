@@ -10,7 +10,7 @@
 // given beforehand, instead of being shown.
 class MessageBox {
 public:
-    enum class Answer { Ok, Cancel, SaveAsPdf };
+    enum class Answer { Ok, Cancel, SaveAsPdf, Save, Discard };
 
     struct Asked {
         QString title;
@@ -23,9 +23,11 @@ public:
     static void critical(QWidget* parent, const QString& title, const QString& text);
     // An informative message with one OK button.
     static void information(QWidget* parent, const QString& title, const QString& text);
-    // A critical question whose answers are "Save as PDF..." (the default)
-    // and Cancel.
+    // A question whose answers are "Save as PDF..." (the default) and
+    // Cancel.
     static Answer offerPdf(QWidget* parent, const QString& title, const QString& text);
+    // A question whose answers are Save (the default), Discard and Cancel.
+    static Answer askToSave(QWidget* parent, const QString& title, const QString& text);
 
     // Boxes are answered here instead of shown from now on: each takes the
     // next answer given, or when none is left its Escape answer (OK, or
@@ -36,5 +38,6 @@ public:
     static std::vector<Asked> takeAsked();
 
 private:
-    static Answer ask(QWidget* parent, const Asked& asked, bool offersPdf);
+    enum class Choice { Ok, SaveAsPdf, SaveChanges };
+    static Answer ask(QWidget* parent, const Asked& asked, Choice choice);
 };

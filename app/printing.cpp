@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLocale>
@@ -20,7 +21,6 @@
 #include <QStandardPaths>
 
 #include <vector>
-
 
 namespace {
 
@@ -100,14 +100,6 @@ void reportFailure(WorksheetWindow& window, const QString& text)
     MessageBox::critical(&window, QStringLiteral("Print Error"), text);
 }
 
-QString suggestedPdfFile()
-{
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty() || !QFileInfo(folder).isDir())
-        folder = QDir::homePath();
-    return QDir(folder).filePath(QStringLiteral("Combat Worksheet.pdf"));
-}
-
 } // namespace
 
 QRect printedExtent(WorksheetWindow& window)
@@ -173,38 +165,46 @@ bool printPage(QPrinter& printer, WorksheetWindow& window, const QDateTime& prin
     return painter.end();
 }
 
-QString printWorksheet(WorksheetWindow& window)
+Printed printWorksheet(WorksheetWindow& window, const QString& pdfFile)
 {
     const QPrinterInfo printerInfo = QPrinterInfo::defaultPrinter();
     if (printerInfo.isNull()) {
         const auto answer =
             MessageBox::offerPdf(&window, QStringLiteral("Print Error"),
                                  QStringLiteral("No printer is set up. Save the worksheet as a PDF file instead?"));
-        return answer == MessageBox::Answer::SaveAsPdf ? exportWorksheetAsPdf(window) : QString();
+        if (answer != MessageBox::Answer::SaveAsPdf)
+            return {};
+        return {{}, exportWorksheetAsPdf(window, pdfFile)};
     }
     QPrinter printer(printerInfo, QPrinter::ScreenResolution);
     setUpForWorksheet(printer, window);
-    if (!printPage(printer, window, QDateTime::currentDateTime()))
+    if (!printPage(printer, window, QDateTime::currentDateTime())) {
         reportFailure(window,
                       QStringLiteral("The worksheet could not be printed on %1.").arg(printerInfo.printerName()));
-    return {};
+        return {};
+    }
+    return {printerInfo.printerName(), {}};
 }
 
-void printWorksheetWithDialog(WorksheetWindow& window)
+Printed printWorksheetWithDialog(WorksheetWindow& window)
 {
     QPrinter printer(QPrinter::ScreenResolution);
     setUpForWorksheet(printer, window);
     QPrintDialog dialog(&printer, &window);
     dialog.setWindowTitle(QStringLiteral("Print the worksheet"));
     if (dialog.exec() != QDialog::Accepted)
-        return;
-    if (!printPage(printer, window, QDateTime::currentDateTime()))
+        return {};
+    if (!printPage(printer, window, QDateTime::currentDateTime())) {
         reportFailure(window, QStringLiteral("The worksheet could not be printed on %1.").arg(printer.printerName()));
+        return {};
+    }
+    if (printer.outputFormat() == QPrinter::PdfFormat)
+        return {{}, printer.outputFileName()};
+    return {printer.printerName(), {}};
 }
 
-QString exportWorksheetAsPdf(WorksheetWindow& window)
+QString exportWorksheetAsPdf(WorksheetWindow& window, const QString& suggested)
 {
-    const QString suggested = suggestedPdfFile();
     QString path = pdfFileChooser() ? pdfFileChooser()(suggested)
                                     : QFileDialog::getSaveFileName(&window, QStringLiteral("Export as PDF"), suggested,
                                                                    QStringLiteral("PDF files (*.pdf)"));
@@ -212,6 +212,13 @@ QString exportWorksheetAsPdf(WorksheetWindow& window)
         return {};
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".pdf");
+    // The printer gives no reason when it cannot write its file; the file
+    // opened here first does.
+    if (QFile file(path); !file.open(QIODevice::WriteOnly)) {
+        reportFailure(window,
+                      QStringLiteral("The worksheet could not be saved as %1: %2.").arg(path, file.errorString()));
+        return {};
+    }
     QPrinter pdf(QPrinter::ScreenResolution);
     pdf.setOutputFormat(QPrinter::PdfFormat);
     pdf.setOutputFileName(path);

@@ -29,19 +29,26 @@ void setUpForWorksheet(QPrinter& printer, WorksheetWindow& window);
 // cannot be opened.
 bool printPage(QPrinter& printer, WorksheetWindow& window, const QDateTime& printedAt);
 
+// Where a page went: the printer it was sent to, or the PDF file written;
+// both empty when it went nowhere.
+struct Printed {
+    QString printer;
+    QString pdfFile;
+};
+
 // Print: the worksheet at once on the default printer. Without a printer it
-// offers to save the page as a PDF file instead. Returns the PDF file written,
-// if any; a failure is reported in a message box. Nothing on the worksheet
-// changes.
-QString printWorksheet(WorksheetWindow& window);
+// offers to save the page as a PDF file instead, suggesting pdfFile. A
+// failure is reported in a message box. Nothing on the worksheet changes.
+Printed printWorksheet(WorksheetWindow& window, const QString& pdfFile);
 
 // The print dialog, to choose a printer and page settings, then the page.
-void printWorksheetWithDialog(WorksheetWindow& window);
+Printed printWorksheetWithDialog(WorksheetWindow& window);
 
-// Asks where to save the page as a PDF file (the documents folder and
-// "Combat Worksheet.pdf" are suggested) and writes it there. Returns the file
-// written, or nothing when the user cancelled or writing failed.
-QString exportWorksheetAsPdf(WorksheetWindow& window);
+// Asks where to save the page as a PDF file, suggesting pdfFile, and writes
+// it there; a file that cannot be written is reported with the system's
+// reason. Returns the file written, or nothing when the user cancelled or
+// writing failed.
+QString exportWorksheetAsPdf(WorksheetWindow& window, const QString& pdfFile);
 
 // A test's stand-in for the save dialog: given the suggested file, returns
 // the chosen one (empty for Cancel). An empty function brings the dialog back.

@@ -1,25 +1,54 @@
 #include "program.h"
 
 #include "message_box.h"
+#include "plan/plan.h"
 #include "printing.h"
 #include "screen_fit.h"
 #include "worksheet_window.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QMenuBar>
 #include <QProxyStyle>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QStatusBar>
 
 namespace {
 
 constexpr int confirmationMs = 15000;
+constexpr int recentPlans = 8;
+
+// What the program keeps between runs, in the desktop's usual place for
+// settings (on Linux, ~/.config/combat-worksheet/combat-worksheet.conf).
+QSettings settings()
+{
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("combat-worksheet"),
+                     QStringLiteral("combat-worksheet"));
+}
+const QString recentKey = QStringLiteral("recentPlans");
+const QString folderKey = QStringLiteral("lastFolder");
+
+const QString planFilter = QStringLiteral("Combat Worksheet plans (*.%1);;All files (*)").arg(plan::extension);
+
+std::function<QString(const QString&)>& planFileChooser()
+{
+    static std::function<QString(const QString&)> chooser;
+    return chooser;
+}
 
 const char* const keyboardShortcuts = "Tab, Shift+Tab: move through the worksheet in reading order\n"
                                       "Alt+Down, F4, Up, Down, Page Up, Page Down: open a list;\n"
                                       "    in it, the arrow keys move and Enter chooses a kind\n"
                                       "Ctrl+Z: undo\n"
                                       "Ctrl+Shift+Z, Ctrl+Y: redo\n"
+                                      "Ctrl+N: a new worksheet\n"
+                                      "Ctrl+O: open a plan\n"
+                                      "Ctrl+S: save the plan\n"
+                                      "Ctrl+Shift+S: save the plan as a new file\n"
                                       "Ctrl+P: print on the default printer\n"
                                       "Ctrl+Q: quit\n"
                                       "F1: this list\n"
@@ -61,12 +90,23 @@ void setUpApplication()
 ProgramWindow::ProgramWindow() : worksheet_(new WorksheetWindow)
 {
     setCentralWidget(worksheet_);
-    setWindowTitle(worksheet_->windowTitle());
-    connect(worksheet_, &QWidget::windowTitleChanged, this, &QWidget::setWindowTitle);
-    connect(worksheet_, &WorksheetWindow::exitRequested, qApp, &QCoreApplication::quit);
+    saved_ = worksheet_->sheet().state();
+    planChanged({});
+    connect(worksheet_, &WorksheetWindow::edited, this, &ProgramWindow::showModified);
+    // Exit closes the window as its close button does, asking first where
+    // there are unsaved changes.
+    connect(worksheet_, &WorksheetWindow::exitRequested, this, &QWidget::close);
     connect(worksheet_, &WorksheetWindow::printRequested, this, &ProgramWindow::print);
 
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->addAction(QStringLiteral("&New"), QKeySequence::New, this, &ProgramWindow::startNew);
+    file->addAction(QStringLiteral("&Open..."), QKeySequence::Open, this, &ProgramWindow::open);
+    recent_ = file->addMenu(QStringLiteral("Open &Recent"));
+    connect(recent_, &QMenu::aboutToShow, this, &ProgramWindow::fillRecentMenu);
+    file->addAction(QStringLiteral("&Save"), QKeySequence::Save, this, &ProgramWindow::save);
+    file->addAction(QStringLiteral("Save &As..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), this,
+                    &ProgramWindow::saveAs);
+    file->addSeparator();
     file->addAction(QStringLiteral("&Print"), QKeySequence::Print, this, &ProgramWindow::print);
     file->addAction(QStringLiteral("P&rint..."), this, &ProgramWindow::printWithDialog);
     file->addAction(QStringLiteral("&Export as PDF..."), this, &ProgramWindow::exportPdf);
@@ -95,19 +135,185 @@ ProgramWindow::ProgramWindow() : worksheet_(new WorksheetWindow)
     fitToScreen(*this);
 }
 
+void ProgramWindow::startNew()
+{
+    if (!mayLeave())
+        return;
+    worksheet_->startOver();
+    saved_ = worksheet_->sheet().state();
+    planChanged({});
+}
+
+void ProgramWindow::open()
+{
+    if (!mayLeave())
+        return;
+    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Open Plan"), lastFolder(), planFilter);
+    if (!path.isEmpty())
+        load(path);
+}
+
+bool ProgramWindow::openFile(const QString& path)
+{
+    return mayLeave() && load(path);
+}
+
+bool ProgramWindow::load(const QString& path)
+{
+    if (!worksheet_->openPlan(path))
+        return false;
+    saved_ = worksheet_->sheet().state();
+    planChanged(path);
+    return true;
+}
+
+bool ProgramWindow::save()
+{
+    return planFile_.isEmpty() ? saveAs() : saveTo(planFile_);
+}
+
+bool ProgramWindow::saveAs()
+{
+    const QString name = planFile_.isEmpty() ? QStringLiteral("Combat Worksheet") : plan::nameOf(planFile_);
+    const QString suggested = QDir(lastFolder()).filePath(name + QLatin1Char('.') + QLatin1String(plan::extension));
+    QString path = planFileChooser()
+                       ? planFileChooser()(suggested)
+                       : QFileDialog::getSaveFileName(this, QStringLiteral("Save Plan As"), suggested, planFilter);
+    if (path.isEmpty())
+        return false;
+    // A plan's name always ends in the plans' extension, whatever dots the
+    // name itself holds ("Raid v1.2").
+    if (QFileInfo(path).suffix().compare(QLatin1String(plan::extension), Qt::CaseInsensitive) != 0)
+        path += QLatin1Char('.') + QLatin1String(plan::extension);
+    return saveTo(path);
+}
+
+bool ProgramWindow::saveTo(const QString& path)
+{
+    if (!worksheet_->savePlan(path))
+        return false;
+    saved_ = worksheet_->sheet().state();
+    planChanged(path);
+    confirm(QStringLiteral("The plan was saved as %1").arg(QDir::toNativeSeparators(path)));
+    return true;
+}
+
+bool ProgramWindow::modified() const
+{
+    return !worksheet_->sheet().holds(saved_);
+}
+
+bool ProgramWindow::mayLeave()
+{
+    if (!modified())
+        return true;
+    const QString name =
+        planFile_.isEmpty() ? QStringLiteral("the worksheet") : QStringLiteral("\"%1\"").arg(plan::nameOf(planFile_));
+    switch (MessageBox::askToSave(this, QStringLiteral("Unsaved Changes"),
+                                  QStringLiteral("Save the changes to %1 first?").arg(name))) {
+    case MessageBox::Answer::Save: return save();
+    case MessageBox::Answer::Discard: return true;
+    default: return false;
+    }
+}
+
+void ProgramWindow::closeEvent(QCloseEvent* event)
+{
+    if (mayLeave())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void ProgramWindow::showModified()
+{
+    setWindowModified(modified());
+}
+
+// The title names the plan ("Raid on Hill 402* — Combat Worksheet", the star
+// while it has unsaved changes); a plan of a file is remembered among the
+// recent ones, and its folder is where the next dialog starts.
+void ProgramWindow::planChanged(const QString& path)
+{
+    planFile_ = path;
+    setWindowFilePath(path);
+    setWindowTitle(path.isEmpty() ? QStringLiteral("Combat Worksheet[*]")
+                                  : QStringLiteral("%1[*] \u2014 Combat Worksheet").arg(plan::nameOf(path)));
+    showModified();
+    if (path.isEmpty())
+        return;
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    QSettings kept = settings();
+    QStringList recent = kept.value(recentKey).toStringList();
+    recent.removeAll(absolute);
+    recent.prepend(absolute);
+    kept.setValue(recentKey, recent.mid(0, recentPlans));
+    kept.setValue(folderKey, QFileInfo(absolute).absolutePath());
+}
+
+void ProgramWindow::fillRecentMenu()
+{
+    recent_->clear();
+    const QStringList recent = settings().value(recentKey).toStringList();
+    for (const QString& path : recent) {
+        const QString text = QStringLiteral("%1 (%2)").arg(plan::nameOf(path), QDir::toNativeSeparators(path));
+        recent_->addAction(text, this, [this, path] {
+            // A plan that has gone leaves the list once it is found gone.
+            if (!openFile(path) && !QFileInfo::exists(path)) {
+                QSettings kept = settings();
+                QStringList left = kept.value(recentKey).toStringList();
+                left.removeAll(path);
+                kept.setValue(recentKey, left);
+            }
+        });
+    }
+    if (recent.isEmpty())
+        recent_->addAction(QStringLiteral("No recent plans"))->setEnabled(false);
+}
+
+QString ProgramWindow::lastFolder() const
+{
+    const QString kept = settings().value(folderKey).toString();
+    if (!kept.isEmpty() && QFileInfo(kept).isDir())
+        return kept;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !documents.isEmpty() && QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+
+void ProgramWindow::setPlanFileChooser(std::function<QString(const QString& suggested)> chooser)
+{
+    planFileChooser() = std::move(chooser);
+}
+
 void ProgramWindow::print()
 {
-    confirmPdf(printWorksheet(*worksheet_));
+    confirm(printWorksheet(*worksheet_, suggestedPdf()));
 }
 
 void ProgramWindow::printWithDialog()
 {
-    printWorksheetWithDialog(*worksheet_);
+    confirm(printWorksheetWithDialog(*worksheet_));
 }
 
 void ProgramWindow::exportPdf()
 {
-    confirmPdf(exportWorksheetAsPdf(*worksheet_));
+    confirm({{}, exportWorksheetAsPdf(*worksheet_, suggestedPdf())});
+}
+
+QString ProgramWindow::suggestedPdf() const
+{
+    const QString name = planFile_.isEmpty() ? QStringLiteral("Combat Worksheet") : plan::nameOf(planFile_);
+    return QDir(lastFolder()).filePath(name + QStringLiteral(".pdf"));
+}
+
+void ProgramWindow::confirm(const Printed& printed)
+{
+    if (!printed.printer.isEmpty())
+        confirm(QStringLiteral("The worksheet was sent to the printer %1").arg(printed.printer));
+    else if (!printed.pdfFile.isEmpty()) {
+        settings().setValue(folderKey, QFileInfo(printed.pdfFile).absolutePath());
+        confirm(QStringLiteral("The worksheet was saved as %1").arg(QDir::toNativeSeparators(printed.pdfFile)));
+    }
 }
 
 void ProgramWindow::showKeyboardShortcuts()
@@ -123,10 +329,7 @@ void ProgramWindow::showAbout()
                                 .arg(QStringLiteral(COMBAT_WORKSHEET_VERSION)));
 }
 
-void ProgramWindow::confirmPdf(const QString& path)
+void ProgramWindow::confirm(const QString& text)
 {
-    if (!path.isEmpty())
-        statusBar()->showMessage(QStringLiteral("The worksheet was saved as %1").arg(QDir::toNativeSeparators(path)),
-                                 confirmationMs);
+    statusBar()->showMessage(text, confirmationMs);
 }
-

@@ -1,18 +1,25 @@
 #pragma once
 
+#include "worksheet/sheet.h"
+
 #include <QMainWindow>
 
+#include <functional>
+
+struct Printed;
+class QMenu;
 class WorksheetWindow;
 
 // What every run of the program sets up before its window: its name, the
 // worksheet's font and the style.
 void setUpApplication();
 
-// The program's window: the worksheet under a menu bar (File: print at once,
-// print with the dialog, export as PDF, quit; Edit: undo, redo; Help:
-// keyboard shortcuts, about), with a status line below once there is
-// something to confirm. Print prints the
-// worksheet at once, Exit ends the program, as closing the window does.
+// The program's window: the worksheet under a menu bar (File: new, open,
+// open recent, save, save as, print at once, print with the dialog, export
+// as PDF, quit; Edit: undo, redo; Help: keyboard shortcuts, about), with a
+// status line below once there is something to confirm. The worksheet is a
+// document, a plan: the title names it and marks unsaved changes, and Exit,
+// Quit and closing the window ask whether to save them first.
 class ProgramWindow : public QMainWindow {
     Q_OBJECT
 
@@ -20,15 +27,49 @@ public:
     ProgramWindow();
 
     WorksheetWindow& worksheet() { return *worksheet_; }
+    // The file of the plan on screen; empty for a plan never saved.
+    const QString& planFile() const { return planFile_; }
 
+    void startNew();
+    void open();
+    // Opens the plan at path, when the worksheet's unsaved changes (if any)
+    // have been saved or may go; a file that cannot be opened is reported
+    // and leaves the worksheet as it was. Returns whether it was opened.
+    bool openFile(const QString& path);
+    bool save();
+    bool saveAs();
     void print();
     void printWithDialog();
     void exportPdf();
     void showKeyboardShortcuts();
     void showAbout();
 
+    // The Save As and PDF dialogs, in tests: given the suggested file,
+    // returns the chosen one (empty for Cancel). An empty function brings the
+    // dialog back.
+    static void setPlanFileChooser(std::function<QString(const QString& suggested)> chooser);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
-    void confirmPdf(const QString& path);
+    bool load(const QString& path);
+    bool saveTo(const QString& path);
+    // Whether the worksheet may be replaced or closed: nothing unsaved, or
+    // the user saved it or let it go.
+    bool mayLeave();
+    bool modified() const;
+    void showModified();
+    void planChanged(const QString& path);
+    void fillRecentMenu();
+    QString lastFolder() const;
+    QString suggestedPdf() const;
+    void confirm(const Printed& printed);
+    void confirm(const QString& text);
 
     WorksheetWindow* worksheet_;
+    QMenu* recent_ = nullptr;
+    QString planFile_;
+    // The worksheet as last saved, opened or started.
+    worksheet::SheetState saved_;
 };

@@ -6,6 +6,7 @@
 #include "screen_fit.h"
 #include "worksheet_geometry.h"
 
+#include "plan/plan.h"
 #include "sections/routes.h"
 
 #include <QAccessibleWidget>
@@ -274,13 +275,59 @@ bool WorksheetWindow::eventFilter(QObject* watched, QEvent* event)
 void WorksheetWindow::undo()
 {
     if (sheet_->undo())
-        syncChanged();
+        userChanged();
 }
 
 void WorksheetWindow::redo()
 {
     if (sheet_->redo())
-        syncChanged();
+        userChanged();
+}
+
+void WorksheetWindow::userChanged()
+{
+    syncChanged();
+    emit edited();
+}
+
+bool WorksheetWindow::openPlan(const QString& path)
+{
+    plan::Read read = plan::read(path);
+    if (read.ok())
+        read.error = restore(read.state);
+    if (!read.ok()) {
+        const plan::Failure failure = plan::openFailed(path, read.error);
+        MessageBox::critical(this, failure.title, failure.text);
+        return false;
+    }
+    return true;
+}
+
+bool WorksheetWindow::savePlan(const QString& path)
+{
+    if (const QString why = plan::write(sheet_->state(), path); !why.isEmpty()) {
+        const plan::Failure failure = plan::saveFailed(path, why);
+        MessageBox::critical(this, failure.title, failure.text);
+        return false;
+    }
+    sheet_->endTypingRun();
+    return true;
+}
+
+void WorksheetWindow::startOver()
+{
+    // Start-up shows no message, so the window can stand host to it.
+    const Sheet fresh(static_cast<Host&>(*this), sections::routes());
+    restore(fresh.state());
+}
+
+QString WorksheetWindow::restore(const SheetState& state)
+{
+    if (const std::string why = sheet_->restore(state); !why.empty())
+        return QString::fromStdString(why);
+    syncChanged();
+    emit edited();
+    return {};
 }
 
 WorksheetWindow::~WorksheetWindow() = default;
@@ -316,7 +363,7 @@ QWidget* WorksheetWindow::createWidget(Control c)
         edit->installEventFilter(this);
         connect(edit, &QLineEdit::textEdited, this, [this, c](const QString& text) {
             sheet_->userEdit(c, text.toStdString());
-            syncChanged();
+            userChanged();
         });
         w = edit;
         break;
@@ -326,7 +373,7 @@ QWidget* WorksheetWindow::createWidget(Control c)
         auto* box = new QCheckBox(parent);
         connect(box, &QCheckBox::clicked, this, [this, c] {
             sheet_->userTick(c);
-            syncChanged();
+            userChanged();
         });
         w = box;
         break;
@@ -336,7 +383,7 @@ QWidget* WorksheetWindow::createWidget(Control c)
         button->setToolTip(buttonNoteOf(c));
         connect(button, &QPushButton::clicked, this, [this, c] {
             sheet_->userPress(c);
-            syncChanged();
+            userChanged();
         });
         w = button;
         break;
@@ -369,11 +416,11 @@ ListField* WorksheetWindow::createList(Control c)
     list->lineEdit()->installEventFilter(this);
     connect(list, &ListField::picked, this, [this, c](int item) {
         sheet_->userPick(c, static_cast<std::size_t>(item));
-        syncChanged();
+        userChanged();
     });
     connect(list, &ListField::typedText, this, [this, c](const QString& text) {
         sheet_->userEdit(c, text.toStdString());
-        syncChanged();
+        userChanged();
     });
     return list;
 }

@@ -48,7 +48,19 @@ public:
     void undo();
     void redo();
 
+    // Plans on disk. Opening replaces the worksheet with the plan, or says in
+    // a message box which file it is and what is wrong with it and leaves
+    // the worksheet as it was; saving says why a plan cannot be written. Each
+    // returns whether it succeeded. Either way the history starts empty
+    // after an open, as after startOver, which puts back the worksheet as at
+    // start-up.
+    bool openPlan(const QString& path);
+    bool savePlan(const QString& path);
+    void startOver();
+
 signals:
+    // After every change the user made, and after an open or startOver.
+    void edited();
     void exitRequested();
     void printRequested();
 
@@ -66,8 +78,13 @@ private:
     ListField* createList(worksheet::Control c);
     // Copies what the last event, undo or redo changed into the widgets.
     void syncChanged();
+    // The same, after a user's event, undo or redo.
+    void userChanged();
     void showFigure(QLabel* label, worksheet::Control c);
     void sync(worksheet::Control c);
+    // Puts the state in place and shows it; returns why it cannot, else
+    // empty.
+    QString restore(const worksheet::SheetState& state);
     // The control whose widget has the focus, if any.
     std::optional<worksheet::Control> focusedControl() const;
 

@@ -1,5 +1,6 @@
 #include "session_checker.h"
 
+#include "plan/plan.h"
 #include "sections/routes.h"
 #include "sections/sections.h"
 #include "worksheet/form_events.h"
@@ -8,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -95,21 +97,16 @@ std::string describe(const State& s)
            (s.checked ? " checked" : " unchecked");
 }
 
-bool isWrittenNumber(const std::string& t)
-{
-    if (t.empty() || t == "-0" || t.find_first_of(", ") != std::string::npos)
-        return false;
-    const double v = parseNumber(t);
-    return std::isfinite(v) && formatNumber(v) == t;
-}
-
 class Session {
 public:
     Session(Choices& in, const Options& options) : in_(in), options_(options), sheet_(host_, sections::routes()) {}
 
     void run()
     {
+        const std::size_t reopenAt = in_.below(options_.steps);
         for (std::size_t step = 0; step < options_.steps && !in_.exhausted(); ++step) {
+            if (step == reopenAt)
+                reopen();
             oneStep();
             if (options_.expectEvery && step % options_.expectEvery == options_.expectEvery - 1)
                 expectState();
@@ -132,6 +129,41 @@ private:
     {
         if (options_.script)
             options_.script(line);
+    }
+
+    // Saves the worksheet as a plan and opens it as a second worksheet, the
+    // twin, which from now on takes every event too and must stay the same.
+    void reopen()
+    {
+        const QByteArray text = plan::toText(sheet_.state());
+        const plan::Read read = plan::fromText(text);
+        if (!read.ok())
+            fail("the worksheet's own plan is refused: " + read.error.toStdString());
+        twin_ = std::make_unique<Sheet>(twinHost_, sections::routes());
+        if (const std::string why = twin_->restore(read.state); !why.empty())
+            fail("the worksheet's own plan cannot be restored: " + why);
+        if (twin_->canUndo() || !twin_->holds(sheet_.state()) || plan::toText(twin_->state()) != text)
+            fail("the reopened plan is not the worksheet saved");
+    }
+
+    // The twin took the same event as the worksheet: the same messages, the
+    // same state.
+    void compareTwin(std::span<const ShownMessage> shown, std::size_t twinFirst)
+    {
+        const auto& twinShown = twinHost_.messages;
+        if (twinShown.size() - twinFirst != shown.size() ||
+            !std::equal(
+                shown.begin(), shown.end(), twinShown.begin() + static_cast<std::ptrdiff_t>(twinFirst),
+                [](const ShownMessage& a, const ShownMessage& b) { return a.title == b.title && a.text == b.text; }))
+            fail("the reopened plan showed other messages than the worksheet saved");
+        const SheetState want = sheet_.state(), got = twin_->state();
+        for (std::uint16_t i = 0; i < controlCount; ++i)
+            if (want.controls[i] != got.controls[i])
+                fail("the reopened plan shows " + nameOf(Control{i}) + " as " + quoted(got.controls[i].text) +
+                     (got.controls[i].typed ? " typed" : "") + ", the worksheet saved as " +
+                     quoted(want.controls[i].text) + (want.controls[i].typed ? " typed" : ""));
+        if (got != want)
+            fail("the reopened plan differs from the worksheet saved");
     }
 
     // What the window must show now: the summary tallies.
@@ -170,12 +202,15 @@ private:
 
     enum class Step { Edit, Pick, Press, Tick, Undo };
 
+    // Runs the event on the worksheet, and on the twin when there is one;
+    // undo and redo run on the worksheet alone, whose history goes back past
+    // the plan, and the twin is then reopened from it.
     template <class Event> void event(Step kind, Control c, Event&& run)
     {
         const Snapshot before = snapshot();
         const std::size_t first = host_.messages.size();
         const int pages = host_.pages;
-        run();
+        run(sheet_);
         if (host_.pages - pages != (kind == Step::Press && c == printButton))
             fail("printed " + std::to_string(host_.pages - pages) + " pages on " + nameOf(c));
         const Snapshot after = snapshot();
@@ -215,6 +250,13 @@ private:
         if (refusals > 1 || (refusals > 0 && kind != Step::Pick))
             fail("a refusal that is not the one of a pick");
         checkTallies(after);
+        if (!twin_)
+            return;
+        if (kind == Step::Undo)
+            return reopen();
+        const std::size_t twinFirst = twinHost_.messages.size();
+        run(*twin_);
+        compareTwin(shown, twinFirst);
     }
 
     // Any control of these kinds a user can reach, Exit aside.
@@ -262,7 +304,7 @@ private:
         std::string field = sheet_.text(c);
         for (char ch : text) {
             field.push_back(ch);
-            event(Step::Edit, c, [&] { sheet_.userEdit(c, field); });
+            event(Step::Edit, c, [&](Sheet& s) { s.userEdit(c, field); });
         }
     }
 
@@ -274,14 +316,14 @@ private:
             script("erase " + nameOf(c));
         else
             line("paste", c, text);
-        event(Step::Edit, c, [&] { sheet_.userEdit(c, text); });
+        event(Step::Edit, c, [&](Sheet& s) { s.userEdit(c, text); });
     }
 
     void pick(Control c)
     {
         const std::size_t item = in_.below(sheet_.items(c).size());
         line("pick", c, sheet_.items(c)[item]);
-        event(Step::Pick, c, [&] { sheet_.userPick(c, item); });
+        event(Step::Pick, c, [&](Sheet& s) { s.userPick(c, item); });
     }
 
     // One step in twenty each: typing 3, pasting 2, erasing 1, a pick 4, a
@@ -310,11 +352,11 @@ private:
             const bool tick = roll == 16;
             const Control c = any({tick ? Kind::CheckBox : Kind::Button});
             script(tick ? "tick " + nameOf(c) : "press " + nameOf(c));
-            return event(tick ? Step::Tick : Step::Press, c, [&] { tick ? sheet_.userTick(c) : sheet_.userPress(c); });
+            return event(tick ? Step::Tick : Step::Press, c, [&](Sheet& s) { tick ? s.userTick(c) : s.userPress(c); });
         }
         if (roll < 19) {
             script(roll == 17 ? "undo" : "redo");
-            return event(Step::Undo, missionType, [&] { roll == 17 ? sheet_.undo() : sheet_.redo(); });
+            return event(Step::Undo, missionType, [&](Sheet& s) { roll == 17 ? s.undo() : s.redo(); });
         }
         // Undo then redo comes back to the same state.
         const Snapshot before = snapshot();
@@ -335,6 +377,8 @@ private:
     const Options& options_;
     Host host_;
     Sheet sheet_;
+    Host twinHost_;
+    std::unique_ptr<Sheet> twin_;
     double largest_ = 0;
 };
 

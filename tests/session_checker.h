@@ -6,7 +6,11 @@
 // (but the refusal counter) as before; the summary tallies of combat load,
 // supplies and towing places are the sums of the sections' shares, to 15
 // digits; every control an event changed is reported (so the window shows
-// it); only Print prints; undo then redo gives back the state before.
+// it); only Print prints; undo then redo gives back the state before. At a
+// random step the worksheet is saved as a plan and reopened: from then on
+// the reopened one takes the same events and must show the same messages
+// and every control the same (after undo or redo, which reach back past the
+// plan, it is reopened again).
 //
 // The choices come from fuzz bytes or a seed; the steps can be written out as
 // a scenario file, which the window then replays.

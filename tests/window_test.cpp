@@ -10,6 +10,7 @@
 #include "app/reading_order.h"
 #include "app/worksheet_geometry.h"
 #include "app/worksheet_window.h"
+#include "plan/plan.h"
 #include "sections/tallies.h"
 #include "tools/gui_input.h"
 #include "worksheet/rows.h"
@@ -135,6 +136,9 @@ private:
     std::unique_ptr<ProgramWindow> program;
     QString suggested;
     QString chosen;
+    // The program's settings (its recent plans) and the plans of a case.
+    QTemporaryDir settings;
+    std::optional<QTemporaryDir> plans;
 
     WorksheetWindow& window() { return program->worksheet(); }
     template <class W> W* find(const char* name) { return window().findChild<W*>(QString::fromLatin1(name)); }
@@ -194,7 +198,11 @@ private:
     }
 
 private slots:
-    void initTestCase() { setUpApplication(); }
+    void initTestCase()
+    {
+        qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());
+        setUpApplication();
+    }
 
     void init()
     {
@@ -206,6 +214,11 @@ private slots:
             suggested = s;
             return chosen;
         });
+        ProgramWindow::setPlanFileChooser([this](const QString& s) {
+            suggested = s;
+            return chosen;
+        });
+        plans.emplace();
         program = std::make_unique<ProgramWindow>();
         program->show();
         QVERIFY(QTest::qWaitForWindowExposed(program.get()));
@@ -525,6 +538,7 @@ private slots:
         QCOMPARE(asked.size(), 1u);
         QCOMPARE(asked[0].title, QString("Print Error"));
         QVERIFY(asked[0].text.contains("No printer"));
+        QCOMPARE(asked[0].icon, QMessageBox::Question);
         QCOMPARE(QFileInfo(suggested).fileName(), QString("Combat Worksheet.pdf"));
         QVERIFY(suggested.startsWith(QDir::homePath()));
         const QString pdf = chosen + ".pdf";
@@ -598,6 +612,7 @@ private slots:
         find<QLineEdit>("Text36")->setFocus();
         QTest::keyClick(program.get(), Qt::Key_P, Qt::ControlModifier);
         QVERIFY(find<QLineEdit>("Text36")->hasFocus());
+        QVERIFY(program->statusBar()->currentMessage().contains(QPrinterInfo::defaultPrinter().printerName()));
         QVERIFY(stateOf(window().sheet()) == before);
 
         QStringList pages;
@@ -611,11 +626,122 @@ private slots:
         checkPrintedPage(out.filePath(pages[0]), std::nullopt);
     }
 
-    void exitEndsTheProgramWithoutAQuestion()
+    void exitEndsTheProgramAtOnceWithNothingUnsaved()
     {
         fillIn();
+        chosen = plans->filePath("plan");
+        QVERIFY(program->save()); // Save As, named in the chooser
         QTimer::singleShot(0, this, [this] { QTest::mouseClick(find<QPushButton>("Command3"), Qt::LeftButton); });
         QCOMPARE(QApplication::exec(), 0);
+    }
+
+    // The title names the plan and marks unsaved changes; undoing back to
+    // the plan as saved takes the mark away.
+    void theTitleNamesThePlanAndMarksUnsavedChanges()
+    {
+        QCOMPARE(program->windowTitle(), QString("Combat Worksheet[*]"));
+        QVERIFY(!program->isWindowModified());
+        QTest::keyClicks(find<QLineEdit>("Text35"), "Hill");
+        QVERIFY(program->isWindowModified());
+        // The dialog's name field, without the suffix; a dot in the name is
+        // no suffix.
+        chosen = plans->filePath("Raid on Hill 402 v1.2");
+        QTest::keyClick(program.get(), Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(QFileInfo(suggested).fileName(), QString("Combat Worksheet.cwplan"));
+        QCOMPARE(program->planFile(), chosen + ".cwplan");
+        QCOMPARE(program->windowTitle(), QString("Raid on Hill 402 v1.2[*] \u2014 Combat Worksheet"));
+        QVERIFY(!program->isWindowModified());
+        QVERIFY(program->statusBar()->currentMessage().contains(program->planFile()));
+        QTest::keyClicks(find<QLineEdit>("Text35"), " 402");
+        QVERIFY(program->isWindowModified());
+        window().undo();
+        QVERIFY(!program->isWindowModified());
+
+        // The next dialog starts in the plan's folder, with its name; the
+        // plan is the first of the recent ones. A PDF that cannot be written
+        // says why.
+        chosen = plans->filePath("no folder/worksheet.pdf");
+        action("Export as PDF")->trigger();
+        QCOMPARE(suggested, plans->filePath("Raid on Hill 402 v1.2.pdf"));
+        const auto asked = MessageBox::takeAsked();
+        QCOMPARE(asked.size(), 1u);
+        QVERIFY2(asked[0].text.endsWith(": No such file or directory."), qPrintable(asked[0].text));
+        QMenu* recent = action("Open Recent")->menu();
+        emit recent->aboutToShow();
+        QVERIFY(recent->actions().constFirst()->text().contains(program->planFile()));
+
+        // New is the worksheet of start-up, with no name and no history.
+        QTest::keyClick(program.get(), Qt::Key_N, Qt::ControlModifier);
+        QCOMPARE(program->windowTitle(), QString("Combat Worksheet[*]"));
+        QCOMPARE(find<QLineEdit>("Text35")->text(), QString());
+        QVERIFY(!action("Undo")->isEnabled());
+    }
+
+    // With unsaved changes, each way out asks first; Save saves and ends,
+    // Discard ends, Cancel keeps the worksheet open as it was.
+    void eachWayOutAsksFirstWithUnsavedChanges_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<MessageBox::Answer>("answer");
+        QTest::addColumn<bool>("saved");
+        QTest::addColumn<bool>("closed");
+        for (const char* way : {"Exit", "Quit", "Ctrl+Q", "close button"}) {
+            QTest::addRow("%s, answered Save", way) << way << MessageBox::Answer::Save << true << true;
+            QTest::addRow("%s, answered Discard", way) << way << MessageBox::Answer::Discard << false << true;
+            QTest::addRow("%s, answered Cancel", way) << way << MessageBox::Answer::Cancel << false << false;
+        }
+    }
+
+    void eachWayOutAsksFirstWithUnsavedChanges()
+    {
+        QFETCH(QString, way);
+        QFETCH(MessageBox::Answer, answer);
+        QFETCH(bool, saved);
+        QFETCH(bool, closed);
+        const QString path = plans->filePath("plan.cwplan");
+        chosen = path;
+        QVERIFY(program->saveAs());
+        QTest::keyClicks(find<QLineEdit>("Text35"), "Hill");
+        MessageBox::setNextAnswer(answer);
+        if (way == "Exit")
+            QTest::mouseClick(find<QPushButton>("Command3"), Qt::LeftButton);
+        else if (way == "Quit")
+            action("Quit")->trigger();
+        else if (way == "Ctrl+Q")
+            QTest::keyClick(program.get(), Qt::Key_Q, Qt::ControlModifier);
+        else
+            program->close();
+        const auto asked = MessageBox::takeAsked();
+        QCOMPARE(asked.size(), 1u);
+        QCOMPARE(asked[0].text, QString("Save the changes to \"plan\" first?"));
+        QCOMPARE(asked[0].icon, QMessageBox::Question);
+        QCOMPARE(!program->isVisible(), closed);
+        QCOMPARE(plan::read(path).state.controls.at("Text35"_ctl.index).text == "Hill", saved);
+        QCOMPARE(program->isWindowModified(), !saved);
+    }
+
+    // The plan a program is started with, good or bad: a bad one is reported
+    // and leaves the empty worksheet of start-up.
+    void opensThePlanItIsStartedWith()
+    {
+        const QString good = plans->filePath("good.cwplan");
+        fillIn();
+        QVERIFY(window().savePlan(good));
+        program = std::make_unique<ProgramWindow>();
+        const auto empty = stateOf(window().sheet());
+        QVERIFY(!program->openFile(plans->filePath("missing.cwplan")));
+        const auto asked = MessageBox::takeAsked();
+        QCOMPARE(asked.size(), 1u);
+        QCOMPARE(asked[0].text, QString("\"missing.cwplan\" cannot be opened: there is no such file."));
+        QVERIFY(stateOf(window().sheet()) == empty);
+        QCOMPARE(program->windowTitle(), QString("Combat Worksheet[*]"));
+
+        QVERIFY(program->openFile(good));
+        QCOMPARE(find<QLineEdit>("Text35")->text(), QString("Hill 112"));
+        QCOMPARE(find<QComboBox>("Combo33")->currentText(), QString("Ural-375 Heavy Truck"));
+        QVERIFY(find<QWidget>("Combo33")->isEnabled());
+        QCOMPARE(program->windowTitle(), QString("good[*] \u2014 Combat Worksheet"));
+        QVERIFY(!program->isWindowModified());
     }
 };
 

@@ -34,6 +34,10 @@ public:
     // Ctrl+Z and Ctrl+Shift+Z.
     virtual void undo() = 0;
     virtual void redo() = 0;
+    // Saves the worksheet as a plan, or opens one in its place; a failure
+    // shows its message.
+    virtual void save(const std::string& path) = 0;
+    virtual void open(const std::string& path) = 0;
 
     virtual std::string caption(worksheet::Control c) const = 0;
     virtual bool enabled(worksheet::Control c) const = 0;

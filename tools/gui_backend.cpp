@@ -161,6 +161,18 @@ void GuiBackend::redo()
     finishStep();
 }
 
+void GuiBackend::save(const std::string& path)
+{
+    window_->savePlan(QString::fromStdString(path));
+    finishStep();
+}
+
+void GuiBackend::open(const std::string& path)
+{
+    window_->openPlan(QString::fromStdString(path));
+    finishStep();
+}
+
 std::string GuiBackend::caption(Control c) const
 {
     QWidget* w = window_->widget(c);

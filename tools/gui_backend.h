@@ -24,6 +24,8 @@ public:
     void tick(worksheet::Control c) override;
     void undo() override;
     void redo() override;
+    void save(const std::string& path) override;
+    void open(const std::string& path) override;
 
     std::string caption(worksheet::Control c) const override;
     bool enabled(worksheet::Control c) const override;

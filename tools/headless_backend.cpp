@@ -1,5 +1,6 @@
 #include "headless_backend.h"
 
+#include "plan/plan.h"
 #include "sections/routes.h"
 
 using worksheet::Control;
@@ -59,6 +60,27 @@ void HeadlessBackend::undo()
 void HeadlessBackend::redo()
 {
     sheet_->redo();
+}
+
+void HeadlessBackend::save(const std::string& path)
+{
+    const QString file = QString::fromStdString(path);
+    if (const QString why = plan::write(sheet_->state(), file); !why.isEmpty())
+        show(plan::saveFailed(file, why));
+    else
+        sheet_->endTypingRun();
+}
+
+void HeadlessBackend::open(const std::string& path)
+{
+    const QString file = QString::fromStdString(path);
+    if (const QString why = plan::open(*sheet_, file); !why.isEmpty())
+        show(plan::openFailed(file, why));
+}
+
+void HeadlessBackend::show(const plan::Failure& failure)
+{
+    messages.push_back({failure.title.toStdString(), failure.text.toStdString()});
 }
 
 std::string HeadlessBackend::caption(Control c) const

@@ -4,6 +4,10 @@
 
 #include <memory>
 
+namespace plan {
+struct Failure;
+}
+
 // The worksheet core alone, with a host that answers every message OK at once.
 class HeadlessBackend final : public Backend, private worksheet::Host {
 public:
@@ -20,6 +24,8 @@ public:
     void tick(worksheet::Control c) override;
     void undo() override;
     void redo() override;
+    void save(const std::string& path) override;
+    void open(const std::string& path) override;
 
     std::string caption(worksheet::Control c) const override;
     bool enabled(worksheet::Control c) const override;
@@ -31,6 +37,7 @@ private:
     void showMessage(std::string_view title, std::string_view text) override;
     void printWindow() override;
     void quit() override;
+    void show(const plan::Failure& failure);
 
     std::unique_ptr<worksheet::Sheet> sheet_;
 };

@@ -1,5 +1,8 @@
 #include "script.h"
 
+#include <QDir>
+#include <QTemporaryDir>
+
 #include <algorithm>
 #include <charconv>
 #include <fstream>
@@ -35,7 +38,7 @@ std::string_view takeWord(std::string_view& rest)
     return word;
 }
 
-std::string quoted(std::string_view s)
+std::string quote(std::string_view s)
 {
     std::string out;
     out.reserve(s.size() + 2);
@@ -47,7 +50,7 @@ std::string quoted(std::string_view s)
 
 std::string describe(const std::optional<ShownMessage>& m)
 {
-    return m ? quoted(m->title) + ": " + quoted(m->text) : "no message";
+    return m ? quote(m->title) + ": " + quote(m->text) : "no message";
 }
 
 class Run {
@@ -91,7 +94,7 @@ private:
     {
         const auto c = worksheet::findControl(name);
         if (!c)
-            throw ScriptError{"no control named " + quoted(name)};
+            throw ScriptError{"no control named " + quote(name)};
         return *c;
     }
 
@@ -168,7 +171,7 @@ public:
         const auto items = backend_.items(c);
         const auto found = std::find(items.begin(), items.end(), item);
         if (found == items.end())
-            throw ScriptError{quoted(item) + " is not an item of " + std::string(worksheet::declOf(c).name)};
+            throw ScriptError{quote(item) + " is not an item of " + std::string(worksheet::declOf(c).name)};
         backend_.pick(c, static_cast<std::size_t>(found - items.begin()));
     }
 
@@ -241,13 +244,13 @@ public:
             const bool visible = word == "visible" || word == "hidden";
             if (!enabled && !visible && word != "checked" && word != "unchecked") {
                 if (waiting)
-                    throw ScriptError{"unknown state " + quoted(word)};
+                    throw ScriptError{"unknown state " + quote(word)};
                 name = word;
                 waiting = true;
                 continue;
             }
             if (name.empty())
-                throw ScriptError{"expect-state needs a control before " + quoted(word)};
+                throw ScriptError{"expect-state needs a control before " + quote(word)};
             waiting = false;
             const Control c = control(name);
             const bool got = enabled   ? backend_.enabled(c) == (word == "enabled")
@@ -311,7 +314,33 @@ public:
 
     void dumpStep(Step&) { dump(); }
 
+    void saveStep(Step& s)
+    {
+        requireOpen();
+        backend_.save(planPath(s));
+    }
+
+    void openStep(Step& s)
+    {
+        requireOpen();
+        backend_.open(planPath(s));
+    }
+
 private:
+    // A plan's path as a step gives it: a relative one is in the run's own
+    // temporary folder.
+    std::string planPath(const Step& s)
+    {
+        const std::string path = unquote(s.rest);
+        if (path.empty())
+            throw ScriptError{std::string(s.verb) + " needs a path"};
+        if (QDir::isAbsolutePath(QString::fromStdString(path)))
+            return path;
+        if (!folder_.isValid())
+            throw ScriptError{"no temporary folder for plans: " + folder_.errorString().toStdString()};
+        return folder_.filePath(QString::fromStdString(path)).toStdString();
+    }
+
     // The count box or list field that a type, paste or erase step names.
     Control usableField(Step& s)
     {
@@ -324,7 +353,7 @@ private:
     {
         const std::string got = backend_.caption(c);
         if (got != want)
-            fail(std::string(name) + ": expected " + quoted(want) + ", found " + quoted(got));
+            fail(std::string(name) + ": expected " + quote(want) + ", found " + quote(got));
     }
 
     void expectMessages(const Step& s, int times)
@@ -363,13 +392,14 @@ private:
         for (std::uint16_t i = 0; i < worksheet::controlCount; ++i) {
             const Control c{i};
             const auto& decl = worksheet::declOf(c);
-            out_ << decl.name << ' ' << kindNames[static_cast<int>(decl.kind)] << ' ' << quoted(backend_.caption(c))
+            out_ << decl.name << ' ' << kindNames[static_cast<int>(decl.kind)] << ' ' << quote(backend_.caption(c))
                  << (backend_.enabled(c) ? " enabled" : " disabled") << (backend_.visible(c) ? " visible" : " hidden")
                  << (backend_.checked(c) ? " checked" : " unchecked") << '\n';
         }
     }
 
     std::string path_;
+    QTemporaryDir folder_;
     Backend& backend_;
     std::ostream& out_;
     int lineNo_ = 0;
@@ -398,6 +428,8 @@ constexpr Verb verbs[] = {
     {"expect-messages", &Run::expectMessagesStep},
     {"expect-no-message", &Run::expectNoMessageStep},
     {"restart", &Run::restartStep},
+    {"save", &Run::saveStep},
+    {"open", &Run::openStep},
     {"dump", &Run::dumpStep},
 };
 
@@ -407,7 +439,7 @@ void Run::step(std::string_view line)
     s.verb = takeWord(s.rest);
     const auto verb = std::find_if(std::begin(verbs), std::end(verbs), [&](const Verb& v) { return v.name == s.verb; });
     if (verb == std::end(verbs))
-        throw ScriptError{"unknown step " + quoted(s.verb)};
+        throw ScriptError{"unknown step " + quote(s.verb)};
     (this->*verb->run)(s);
 }
 

@@ -166,4 +166,13 @@ std::string formatNumber(double value)
     return out;
 }
 
+bool isWrittenNumber(std::string_view text)
+{
+    // The number rule skips blanks wherever they stand and stops at a comma.
+    if (text.empty() || text.find_first_of(" \t\r\n,") != std::string_view::npos)
+        return false;
+    const double value = parseNumber(text);
+    return std::isfinite(value) && formatNumber(value) == text;
+}
+
 } // namespace worksheet

@@ -19,4 +19,7 @@ double parseNumber(std::string_view text);
 // and below 1E-4. The value must be finite.
 std::string formatNumber(double value);
 
+// Whether a text is one that formatNumber writes.
+bool isWrittenNumber(std::string_view text);
+
 } // namespace worksheet

@@ -216,6 +216,83 @@ void Sheet::restoreLabels(Mark since)
     }
 }
 
+SheetState Sheet::state() const
+{
+    SheetState out;
+    out.controls.reserve(controlCount);
+    for (const ControlState& s : state_)
+        out.controls.push_back({s.text, s.visible, s.enabled, s.checked, s.typed});
+    return out;
+}
+
+bool Sheet::holds(const SheetState& state) const
+{
+    if (state.controls.size() != controlCount)
+        return false;
+    for (std::size_t i = 0; i < controlCount; ++i) {
+        const ControlState& s = state_[i];
+        if (state.controls[i] != ControlValues{s.text, s.visible, s.enabled, s.checked, s.typed})
+            return false;
+    }
+    return true;
+}
+
+std::string Sheet::whyNot(const SheetState& state)
+{
+    if (state.controls.size() != controlCount)
+        return "it holds " + std::to_string(state.controls.size()) + " controls, not the worksheet's " +
+               std::to_string(controlCount);
+    for (std::size_t i = 0; i < controlCount; ++i) {
+        const ControlDecl& d = form[i];
+        const ControlValues& v = state.controls[i];
+        const std::string name(d.name);
+        bool textFits = true;
+        switch (d.kind) {
+        case Kind::Label: textFits = v.text == d.text || v.text == " " || isWrittenNumber(v.text); break;
+        case Kind::TextBox:
+        case Kind::List: break;
+        case Kind::Window:
+        case Kind::CheckBox:
+        case Kind::Button:
+        case Kind::Line:
+        case Kind::Shape: textFits = v.text == d.text; break;
+        }
+        if (!textFits)
+            return name + " cannot show that text";
+        if (v.checked && d.kind != Kind::CheckBox)
+            return name + " is no check box to be ticked";
+        if (v.typed && d.kind != Kind::List)
+            return name + " is no list to be typed into";
+        if (v.visible && d.kind != Kind::Window && d.left >= hiddenPartLeft)
+            return name + " belongs to the hidden part and is never shown";
+    }
+    return {};
+}
+
+std::string Sheet::restore(const SheetState& state)
+{
+    if (inEvent_)
+        return "the worksheet is in the middle of an event";
+    if (std::string why = whyNot(state); !why.empty())
+        return why;
+    forgetChanges();
+    for (std::uint16_t i = 0; i < controlCount; ++i) {
+        const ControlValues& v = state.controls[i];
+        ControlState& s = state_[i];
+        s.text = v.text;
+        s.visible = v.visible;
+        s.enabled = v.enabled;
+        s.checked = v.checked;
+        s.typed = v.typed;
+        markChanged(Control{i});
+    }
+    journal_.clear();
+    history_.clear();
+    undone_ = 0;
+    mayMergeTyping_ = false;
+    return {};
+}
+
 void Sheet::setText(Control c, std::string_view text)
 {
     // Whatever writes a list's text but the user's typing counts it (a pick)

@@ -37,6 +37,24 @@ struct NumberOverflow : std::runtime_error {
     NumberOverflow() : std::runtime_error("number out of range") {}
 };
 
+// One control's state as the user sees it.
+struct ControlValues {
+    std::string text;
+    bool visible = false;
+    bool enabled = false;
+    bool checked = false;
+    bool typed = false; // see Sheet::typed()
+    friend bool operator==(const ControlValues&, const ControlValues&) = default;
+};
+
+// The whole of a worksheet's state, as a saved plan keeps it: each control's
+// values, in the form's order. The list items are not part of it; start-up
+// fills them and nothing changes them.
+struct SheetState {
+    std::vector<ControlValues> controls;
+    friend bool operator==(const SheetState&, const SheetState&) = default;
+};
+
 // The worksheet's state: every control's caption or text, its visible,
 // enabled and checked state and its list items, and the dispatcher that runs
 // the user's events through the route table.
@@ -89,6 +107,25 @@ public:
     // back with the text.
     bool typed(Control c) const { return state_[c.index].typed; }
     std::span<const std::string_view> items(Control c) const { return state_[c.index].items; }
+
+    // --- The whole state at once, for plans kept on disk.
+    SheetState state() const;
+    // Whether the worksheet holds exactly this state.
+    bool holds(const SheetState& state) const;
+    // Why no worksheet could hold this state, naming the control at fault;
+    // empty when it could. Every control must be there, each caption a
+    // caption the control can show (a label its own, a blank or a number as
+    // the number rule writes it; a button, check box or the window only its
+    // own), a check only on a check box, a typed mark only on a list, and
+    // nothing of the bookkeeping part shown.
+    static std::string whyNot(const SheetState& state);
+    // Puts the whole state in place when whyNot finds nothing, and reports
+    // every control changed; the history starts empty. Returns whyNot's
+    // answer, and changes nothing when it is not empty or during an event.
+    std::string restore(const SheetState& state);
+    // Typing after this is an event of its own, not more of the run before:
+    // undo after a save goes back to the plan as saved.
+    void endTypingRun() { mayMergeTyping_ = false; }
 
     // --- What handlers do.
     // Sets a caption or text; a count box with a change handler runs it at

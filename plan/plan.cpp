@@ -1,0 +1,381 @@
+#include "plan.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <charconv>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+using namespace worksheet;
+
+namespace plan {
+
+namespace {
+
+constexpr std::string_view formatName = "Combat Worksheet plan ";
+constexpr std::string_view endLine = "[end]";
+
+// The length of the well-formed UTF-8 sequence that starts at text[at], or 0
+// where none does.
+std::size_t utf8Length(std::string_view text, std::size_t at)
+{
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(at);
+    if (lead < 0x80)
+        return 1;
+    std::size_t length = 0;
+    unsigned char low = 0x80, high = 0xbf; // the second byte's range
+    if (lead >= 0xc2 && lead <= 0xdf)
+        length = 2;
+    else if (lead >= 0xe0 && lead <= 0xef) {
+        length = 3;
+        low = lead == 0xe0 ? 0xa0 : 0x80;  // no overlong forms
+        high = lead == 0xed ? 0x9f : 0xbf; // no surrogates
+    } else if (lead >= 0xf0 && lead <= 0xf4) {
+        length = 4;
+        low = lead == 0xf0 ? 0x90 : 0x80;
+        high = lead == 0xf4 ? 0x8f : 0xbf; // nothing past U+10FFFF
+    } else
+        return 0;
+    if (text.size() - at < length || byte(at + 1) < low || byte(at + 1) > high)
+        return 0;
+    for (std::size_t i = 2; i < length; ++i)
+        if (byte(at + i) < 0x80 || byte(at + i) > 0xbf)
+            return 0;
+    return length;
+}
+
+constexpr char hexDigits[] = "0123456789abcdef";
+
+void appendQuoted(QByteArray& out, std::string_view text)
+{
+    out += '"';
+    for (std::size_t i = 0; i < text.size();) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += static_cast<char>(c);
+        } else if (c == '\n')
+            out += "\\n";
+        else if (c == '\r')
+            out += "\\r";
+        else if (c == '\t')
+            out += "\\t";
+        else if (const std::size_t length = utf8Length(text, i); c < 0x20 || c == 0x7f || length == 0) {
+            out += "\\x";
+            out += hexDigits[c >> 4];
+            out += hexDigits[c & 0xf];
+        } else {
+            out.append(text.data() + i, static_cast<qsizetype>(length));
+            i += length;
+            continue;
+        }
+        ++i;
+    }
+    out += '"';
+}
+
+void writeControls(const SheetState& state, QByteArray& out)
+{
+    for (std::size_t i = 0; i < controlCount; ++i) {
+        const ControlValues& v = state.controls[i];
+        out.append(form[i].name.data(), static_cast<qsizetype>(form[i].name.size()));
+        out += ' ';
+        appendQuoted(out, v.text);
+        out += v.visible ? " visible" : " hidden";
+        out += v.enabled ? " enabled" : " disabled";
+        if (v.checked)
+            out += " checked";
+        if (v.typed)
+            out += " typed";
+        out += '\n';
+    }
+}
+
+// One line of a section, with its number in the file for the errors.
+struct Line {
+    int number;
+    std::string_view text;
+};
+
+QString onLine(const Line& line, const std::string& what)
+{
+    return QStringLiteral("line %1: %2").arg(line.number).arg(QString::fromStdString(what));
+}
+
+int hexValue(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+// Reads a text in double quotes from the front of rest, taking it off.
+// Returns what is wrong, or nothing.
+std::string takeQuoted(std::string_view& rest, std::string& text)
+{
+    if (rest.empty() || rest.front() != '"')
+        return "the text does not start with a double quote";
+    std::size_t i = 1;
+    for (;; ++i) {
+        if (i >= rest.size())
+            return "the text has no closing double quote";
+        const char c = rest[i];
+        if (c == '"')
+            break;
+        if (c != '\\') {
+            text += c;
+            continue;
+        }
+        if (++i >= rest.size())
+            return "the text has no closing double quote";
+        switch (rest[i]) {
+        case '"':
+        case '\\': text += rest[i]; break;
+        case 'n': text += '\n'; break;
+        case 'r': text += '\r'; break;
+        case 't': text += '\t'; break;
+        case 'x': {
+            const int high = i + 2 < rest.size() ? hexValue(rest[i + 1]) : -1;
+            const int low = high < 0 ? -1 : hexValue(rest[i + 2]);
+            if (low < 0)
+                return "\\x is not followed by two hexadecimal digits";
+            text += static_cast<char>(high * 16 + low);
+            i += 2;
+            break;
+        }
+        default: return "the text holds an unknown escape \\" + std::string(1, rest[i]);
+        }
+    }
+    rest.remove_prefix(i + 1);
+    return {};
+}
+
+// Reads one control's line into its place of state; seen marks the
+// controls read so far.
+QString readControl(const Line& line, SheetState& state, std::vector<bool>& seen)
+{
+    std::string_view rest = line.text;
+    const std::string_view name = rest.substr(0, rest.find(' '));
+    const auto control = findControl(name);
+    if (!control)
+        return onLine(line, "the worksheet has no control named \"" + std::string(name) + "\"");
+    if (seen[control->index])
+        return onLine(line, std::string(name) + " is named a second time");
+    seen[control->index] = true;
+    rest.remove_prefix(name.size());
+    if (rest.empty() || rest.front() != ' ')
+        return onLine(line, std::string(name) + " has no text");
+    rest.remove_prefix(1);
+    ControlValues& v = state.controls[control->index];
+    if (const std::string what = takeQuoted(rest, v.text); !what.empty())
+        return onLine(line, std::string(name) + ": " + what);
+    bool visibleSaid = false, enabledSaid = false;
+    while (!rest.empty()) {
+        if (rest.front() != ' ')
+            return onLine(line, std::string(name) + ": a word runs on from the text");
+        rest.remove_prefix(1);
+        const std::string_view word = rest.substr(0, rest.find(' '));
+        rest.remove_prefix(word.size());
+        bool* said = nullptr;
+        bool* flag = nullptr;
+        bool value = true;
+        if (word == "visible" || word == "hidden") {
+            said = &visibleSaid;
+            flag = &v.visible;
+            value = word == "visible";
+        } else if (word == "enabled" || word == "disabled") {
+            said = &enabledSaid;
+            flag = &v.enabled;
+            value = word == "enabled";
+        } else if (word == "checked")
+            flag = said = &v.checked;
+        else if (word == "typed")
+            flag = said = &v.typed;
+        else
+            return onLine(line, std::string(name) + ": unknown state \"" + std::string(word) + "\"");
+        if (*said)
+            return onLine(line, std::string(name) + ": its state is said twice");
+        *flag = value;
+        *said = true;
+    }
+    if (!visibleSaid || !enabledSaid)
+        return onLine(line, std::string(name) + " lacks whether it is visible and enabled");
+    return {};
+}
+
+QString readControls(std::span<const Line> lines, SheetState& state)
+{
+    state.controls.assign(controlCount, {});
+    std::vector<bool> seen(controlCount, false);
+    for (const Line& line : lines)
+        if (QString error = readControl(line, state, seen); !error.isEmpty())
+            return error;
+    for (std::size_t i = 0; i < controlCount; ++i)
+        if (!seen[i])
+            return QStringLiteral("the control %1 is missing").arg(QString::fromUtf8(form[i].name));
+    return {};
+}
+
+// The sections of a plan, each one kind of state, in the order written.
+struct Section {
+    std::string_view header;
+    void (*write)(const SheetState&, QByteArray&);
+    QString (*read)(std::span<const Line>, SheetState&);
+};
+
+constexpr Section sections[] = {
+    {"[controls]", writeControls, readControls},
+};
+
+Read failed(QString why)
+{
+    return {{}, std::move(why)};
+}
+
+} // namespace
+
+QByteArray toText(const SheetState& state)
+{
+    QByteArray out;
+    out.reserve(64 * 1024);
+    out += formatName;
+    out += QByteArray::number(formatVersion);
+    out += '\n';
+    for (const Section& s : sections) {
+        out += s.header;
+        out += '\n';
+        s.write(state, out);
+    }
+    out += endLine;
+    out += '\n';
+    return out;
+}
+
+Read fromText(QByteArrayView bytes)
+{
+    if (bytes.size() > largestPlan)
+        return failed(QStringLiteral("it is larger than any plan could be (over 1 MiB)"));
+    const std::string_view text(bytes.data(), static_cast<std::size_t>(bytes.size()));
+    // Text a person can read and edit: UTF-8, without control characters
+    // other than the line breaks.
+    int lineNumber = 1;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        const std::size_t length = utf8Length(text, i);
+        if (c == '\n')
+            ++lineNumber;
+        else if (length == 0 || c < 0x20 || c == 0x7f)
+            return failed(QStringLiteral("line %1 holds a byte that is no UTF-8 text").arg(lineNumber));
+        i += length;
+    }
+
+    std::vector<Line> lines;
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t end = std::min(text.find('\n', start), text.size());
+        lines.push_back({static_cast<int>(lines.size()) + 1, text.substr(start, end - start)});
+        start = end + 1;
+    }
+    if (lines.empty() || !lines.front().text.starts_with(formatName))
+        return failed(QStringLiteral("it is not a Combat Worksheet plan"));
+    const std::string_view version = lines.front().text.substr(formatName.size());
+    int number = 0;
+    const auto [end, ec] = std::from_chars(version.data(), version.data() + version.size(), number);
+    if (ec != std::errc{} || end != version.data() + version.size() || number < 1 || version.front() == '0')
+        return failed(QStringLiteral("it is not a Combat Worksheet plan"));
+    if (number > formatVersion)
+        return failed(QStringLiteral("it was saved by a newer Combat Worksheet (plan format %1; this one reads "
+                                     "format %2)")
+                          .arg(number)
+                          .arg(formatVersion));
+
+    Read result;
+    std::size_t at = 1;
+    for (const Section& s : sections) {
+        if (at >= lines.size())
+            return failed(QStringLiteral("it is cut short before %1").arg(QString::fromUtf8(s.header)));
+        if (lines[at].text != s.header)
+            return failed(onLine(lines[at], std::string(s.header) + " was due"));
+        const std::size_t first = ++at;
+        while (at < lines.size() && !lines[at].text.starts_with('['))
+            ++at;
+        if (QString error = s.read(std::span(lines).subspan(first, at - first), result.state); !error.isEmpty())
+            return failed(std::move(error));
+    }
+    if (at >= lines.size())
+        return failed(QStringLiteral("it is cut short (no [end] line)"));
+    if (lines[at].text != endLine)
+        return failed(onLine(lines[at], "[end] was due"));
+    if (at + 1 != lines.size())
+        return failed(onLine(lines[at + 1], "something follows [end]"));
+    if (const std::string why = Sheet::whyNot(result.state); !why.empty())
+        return failed(QString::fromStdString(why));
+    return result;
+}
+
+Read read(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return failed(QStringLiteral("there is no such file"));
+    if (info.isDir())
+        return failed(QStringLiteral("it is a folder"));
+    if (!info.isFile())
+        return failed(QStringLiteral("it is not an ordinary file"));
+    if (info.size() > largestPlan)
+        return failed(QStringLiteral("it is larger than any plan could be (over 1 MiB)"));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return failed(file.errorString());
+    // The file may have grown since it was looked at.
+    const QByteArray text = file.read(largestPlan + 1);
+    if (file.error() != QFileDevice::NoError)
+        return failed(file.errorString());
+    return fromText(text);
+}
+
+QString open(Sheet& sheet, const QString& path)
+{
+    Read plan = read(path);
+    if (!plan.ok())
+        return plan.error;
+    return QString::fromStdString(sheet.restore(plan.state));
+}
+
+QString write(const SheetState& state, const QString& path)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    file.write(toText(state));
+    if (!file.commit())
+        return file.errorString();
+    return {};
+}
+
+QString nameOf(const QString& path)
+{
+    return QFileInfo(path).completeBaseName();
+}
+
+Failure openFailed(const QString& path, const QString& why)
+{
+    return {QStringLiteral("Open Plan"),
+            QStringLiteral("\"%1\" cannot be opened: %2.").arg(QFileInfo(path).fileName(), why)};
+}
+
+Failure saveFailed(const QString& path, const QString& why)
+{
+    return {QStringLiteral("Save Plan"),
+            QStringLiteral("\"%1\" cannot be saved: %2.").arg(QFileInfo(path).fileName(), why)};
+}
+
+} // namespace plan

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "worksheet/sheet.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+// A worksheet kept on disk: a plan. The file is UTF-8 text made to be read
+// and compared with diff:
+//
+//     Combat Worksheet plan 1
+//     [controls]
+//     Form1 "Combat Worksheet" visible enabled
+//     Label1 "3" hidden enabled
+//     Combo33 "ZIL Medium Truck" visible enabled
+//     ...
+//     [end]
+//
+// The first line names the format and its version. Each section holds one
+// kind of the worksheet's state; in [controls], one line a control in the
+// form's order: its name, its text in double quotes (with \", \\, \n, \r, \t
+// and \xHH for the other control characters and for bytes that are no
+// UTF-8), visible or hidden, enabled or disabled, then checked and typed
+// where they hold.
+//
+// A file read is untrusted: nothing of it reaches a worksheet unless the
+// whole of it is a plan that a worksheet could hold.
+namespace plan {
+
+inline constexpr int formatVersion = 1;
+// No real plan comes near this; a larger file is refused before it is read.
+inline constexpr qint64 largestPlan = 1 << 20;
+// A plan's file name ends in this.
+inline constexpr char extension[] = "cwplan";
+
+// A plan read from a file or text: its state, or why it is no plan.
+struct Read {
+    worksheet::SheetState state;
+    QString error;
+    bool ok() const { return error.isEmpty(); }
+};
+
+QByteArray toText(const worksheet::SheetState& state);
+Read fromText(QByteArrayView text);
+
+// Reads the plan at path; the error says what is wrong with the file.
+Read read(const QString& path);
+// Reads the plan at path into the worksheet, which changes only when the
+// whole plan is good; returns what is wrong, else empty.
+QString open(worksheet::Sheet& sheet, const QString& path);
+// Writes the plan to path whole or not at all (a failed write leaves what
+// was there before); returns the system's reason for a failure, else empty.
+QString write(const worksheet::SheetState& state, const QString& path);
+
+// The plan's name as the window title and a suggested PDF show it.
+QString nameOf(const QString& path);
+
+// The message box a failed open or save shows.
+struct Failure {
+    QString title;
+    QString text;
+};
+Failure openFailed(const QString& path, const QString& why);
+Failure saveFailed(const QString& path, const QString& why);
+
+} // namespace plan
