@@ -96,7 +96,7 @@ const BadFile badFiles[] = {
      "over 1 MiB"},
     {"a control the worksheet has not",
      contents([](const QByteArray& good) { return replaced(good, "\nText10 ", "\nText99 "); }),
-     "no control named \"Text99\""},
+     "line 23: the worksheet has no control named \"Text99\""},
     {"a control named twice",
      contents([](const QByteArray& good) { return replaced(good, "[end]", "Text10 \"3\" visible enabled\n[end]"); }),
      "Text10 is named a second time"},
@@ -151,10 +151,11 @@ TEST(Plans, APlanOfExactly1MiBIsRead)
     Worksheet w;
     const QByteArray good = plan::toText(w.sheet.state());
     const QString path = folder.filePath("large.cwplan");
-    writeFile(path, withText35(good, plan::largestPlan - good.size()));
+    // Without its last line break, so that every byte counts.
+    writeFile(path, withText35(good.chopped(1), plan::largestPlan - good.size() + 1));
     const plan::Read read = plan::read(path);
     ASSERT_TRUE(read.ok()) << read.error.toStdString();
-    EXPECT_EQ(read.state.controls["Text35"_ctl.index].text.size(), std::size_t(plan::largestPlan - good.size()));
+    EXPECT_EQ(read.state.controls["Text35"_ctl.index].text.size(), std::size_t(plan::largestPlan - good.size() + 1));
 }
 
 // A text in a plan is UTF-8; anything else is written as \xHH escapes.
@@ -167,7 +168,7 @@ TEST(Plans, OnlyWellFormedUtf8IsText)
     };
     const Case cases[] = {
         {"two bytes", "\xc3\xa9", true},
-        {"three bytes", "\xe2\x82\xac", true},
+        {"three bytes", "\xe2\x80\x94", true},
         {"four bytes", "\xf0\x9d\x84\x9e", true},
         {"the last code point", "\xf4\x8f\xbf\xbf", true},
         {"the first three-byte code point", "\xe0\xa0\x80", true},
@@ -179,6 +180,7 @@ TEST(Plans, OnlyWellFormedUtf8IsText)
         {"a lead byte no code point has", "\xf5\x80\x80\x80", false},
         {"a sequence cut short", "\xe2\x82", false},
         {"a sequence whose last byte is no continuation", "\xf0\x9d\x84\x41", false},
+        {"a lead byte where a continuation is due", "\xe2\x82\xc0", false},
     };
     Worksheet w;
     const QByteArray good = plan::toText(w.sheet.state());
