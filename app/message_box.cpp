@@ -22,9 +22,9 @@ StandIn& standIn()
 
 } // namespace
 
-void MessageBox::critical(QWidget* parent, const QString& title, const QString& text)
+void MessageBox::critical(QWidget* parent, const QString& title, const QString& text, const QString& detail)
 {
-    ask(parent, {title, text, QMessageBox::Critical}, false);
+    ask(parent, {title, text, QMessageBox::Critical, {}, detail}, false);
 }
 
 void MessageBox::information(QWidget* parent, const QString& title, const QString& text)
@@ -60,6 +60,8 @@ MessageBox::Answer MessageBox::ask(QWidget* parent, const Asked& asked, bool off
     QPushButton* save = offersPdf ? box.addButton(QStringLiteral("Save as PDF..."), QMessageBox::AcceptRole) : nullptr;
     if (save)
         box.setDefaultButton(save);
+    if (!asked.detail.isEmpty())
+        box.setInformativeText(asked.detail);
     // A box sized to a short text is too narrow for its title, which the
     // title bar then cuts short ("Miss… rror"): room for the title in bold
     // and the title bar's icon and buttons.

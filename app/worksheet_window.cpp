@@ -478,11 +478,11 @@ void WorksheetWindow::showFigure(QLabel* label, Control c)
     label->setAccessibleName(figureNameOf(c, value));
 }
 
-void WorksheetWindow::showMessage(std::string_view title, std::string_view text)
+void WorksheetWindow::showMessage(std::string_view title, std::string_view text, std::string_view detail)
 {
     // Let the user see the worksheet as it stands when the message comes.
     syncChanged();
-    MessageBox::critical(this, qs(title), qs(text));
+    MessageBox::critical(this, qs(title), qs(text), qs(detail));
 }
 
 void WorksheetWindow::printWindow()

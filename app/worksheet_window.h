@@ -57,7 +57,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void showMessage(std::string_view title, std::string_view text) override;
+    void showMessage(std::string_view title, std::string_view text, std::string_view detail) override;
     void printWindow() override;
     void quit() override;
 

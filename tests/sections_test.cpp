@@ -30,7 +30,7 @@ struct QuietHost final : Host {
         for (const std::string& m : messages)
             ADD_FAILURE() << "unexpected message " << m;
     }
-    void showMessage(std::string_view title, std::string_view text) override
+    void showMessage(std::string_view title, std::string_view text, std::string_view) override
     {
         messages.push_back(std::string(title) + ": " + std::string(text));
     }

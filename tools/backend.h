@@ -11,6 +11,7 @@
 struct ShownMessage {
     std::string title;
     std::string text;
+    std::string detail = {}; // the line beneath the text, if any
 };
 
 // What a scenario drives: the headless core, or the real window. Each user

@@ -42,7 +42,7 @@ void GuiBackend::finishStep()
     // would; left queued, it would pile up over a long run.
     QCoreApplication::processEvents();
     for (const MessageBox::Asked& m : MessageBox::takeAsked())
-        messages.push_back({m.title.toStdString(), m.text.toStdString()});
+        messages.push_back({m.title.toStdString(), m.text.toStdString(), m.detail.toStdString()});
 }
 
 void GuiBackend::restart()

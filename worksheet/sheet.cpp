@@ -7,7 +7,42 @@
 
 namespace worksheet {
 
-Sheet::Sheet(Host& host, std::span<const Route> routes) : host_(host), isChanged_(controlCount, false)
+namespace {
+
+constexpr std::optional<std::size_t> figureIndex(Control c)
+{
+    for (std::size_t i = 0; i < std::size(ledgerFigures); ++i)
+        if (ledgerFigures[i] == c)
+            return i;
+    return std::nullopt;
+}
+
+// An amount as the figures show it, so that an entry reads "0.34" where the
+// sum of doubles would give 0.340000000000146.
+double written(double amount)
+{
+    return std::isfinite(amount) ? parseNumber(formatNumber(amount)) : amount;
+}
+
+std::string_view trimmed(std::string_view t)
+{
+    const auto first = t.find_first_not_of(" \t");
+    return first == std::string_view::npos ? std::string_view{}
+                                           : t.substr(first, t.find_last_not_of(" \t") - first + 1);
+}
+
+std::string described(std::string_view count, std::string_view kind)
+{
+    std::string out(trimmed(count));
+    out += " \u00d7 ";
+    out += kind;
+    return out;
+}
+
+} // namespace
+
+Sheet::Sheet(Host& host, std::span<const Route> routes)
+    : host_(host), isChanged_(controlCount, false), counted_(controlCount)
 {
     state_.reserve(controlCount);
     for (const auto& decl : form)
@@ -32,7 +67,7 @@ double Sheet::number(Control c) const
     return parseNumber(text(c));
 }
 
-template <class Action> void Sheet::transaction(Action&& action, std::optional<Control> typedInto)
+template <class Action> void Sheet::transaction(Control source, Action&& action, std::optional<Control> typedInto)
 {
     // A modal message lets the toolkit deliver events while a handler waits;
     // the worksheet takes one event at a time.
@@ -46,6 +81,9 @@ template <class Action> void Sheet::transaction(Action&& action, std::optional<C
     } ends{inEvent_};
     journal_.clear();
     forgetChanges();
+    picked_.reset();
+    refused_ = false;
+    const Figures before = figures();
     try {
         action();
     } catch (const NumberOverflow&) {
@@ -58,7 +96,134 @@ template <class Action> void Sheet::transaction(Action&& action, std::optional<C
         rollBack();
         throw;
     }
+    if (!refused_)
+        credit(source, before);
     remember(typedInto);
+}
+
+Sheet::Figures Sheet::figures() const
+{
+    Figures out{};
+    for (std::size_t i = 0; i < out.size(); ++i)
+        out[i] = number(ledgerFigures[i]);
+    return out;
+}
+
+void Sheet::credit(Control source, const Figures& before)
+{
+    const Route* click = routeOf_[static_cast<std::size_t>(Event::Click)][source.index];
+    Figures change = figures();
+    for (std::size_t i = 0; i < change.size(); ++i)
+        change[i] -= before[i];
+
+    if (picked_ && click && click->counts) {
+        record(source, Field::Counted);
+        counted_[source.index].push_back(std::move(*picked_));
+    }
+    // A Clear's rows count nothing more; what their entries held is part of
+    // the Clear's change, and the rest is the Clear's own.
+    if (click && !picked_) {
+        for (std::span<const Row> rows : {click->empties, click->alsoEmpties})
+            for (const Row& row : rows) {
+                if (!counted_[row.list.index].empty()) {
+                    record(row.list, Field::Counted);
+                    counted_[row.list.index].clear();
+                }
+                for (std::size_t i = 0; i < ledger_.size(); ++i) {
+                    auto& entries = ledger_[i];
+                    const auto of = std::find_if(entries.begin(), entries.end(),
+                                                 [&](const LedgerEntry& e) { return e.control == row.list; });
+                    if (of == entries.end())
+                        continue;
+                    record(ledgerFigures[i], Field::Ledger);
+                    change[i] += of->amount;
+                    entries.erase(of);
+                }
+            }
+    }
+    for (std::size_t i = 0; i < change.size(); ++i)
+        addEntry(i, source, change[i]);
+}
+
+void Sheet::addEntry(std::size_t figure, Control c, double amount)
+{
+    if (amount == 0)
+        return;
+    record(ledgerFigures[figure], Field::Ledger);
+    auto& entries = ledger_[figure];
+    const auto of = std::find_if(entries.begin(), entries.end(), [&](const LedgerEntry& e) { return e.control == c; });
+    if (of == entries.end()) {
+        entries.push_back({c, written(amount)});
+        return;
+    }
+    of->amount = written(of->amount + amount);
+    if (of->amount == 0)
+        entries.erase(of);
+}
+
+std::span<const LedgerEntry> Sheet::ledger(Control figure) const
+{
+    const auto i = figureIndex(figure);
+    return i ? std::span<const LedgerEntry>(ledger_[*i]) : std::span<const LedgerEntry>{};
+}
+
+std::span<const CountedPick> Sheet::countedPicks(Control list) const
+{
+    return counted_[list.index];
+}
+
+const Row* Sheet::rowOf(Control list) const
+{
+    const Route* click = routeOf_[static_cast<std::size_t>(Event::Click)][list.index];
+    return click ? click->counts : nullptr;
+}
+
+std::optional<std::string> Sheet::rowMark(Control list) const
+{
+    const Row* row = rowOf(list);
+    const auto& picks = counted_[list.index];
+    if (!row || picks.empty())
+        return std::nullopt;
+    if (picks.size() > 1) {
+        std::string out =
+            picks.size() == 2 ? "Counted twice: " : "Counted " + std::to_string(picks.size()) + " times: ";
+        for (std::size_t i = 0; i < picks.size(); ++i)
+            out += (i ? " + " : "") + described(picks[i].count, picks[i].kind);
+        return out;
+    }
+    const CountedPick& pick = picks.front();
+    const std::string& count = text(row->count);
+    const std::string& kind = text(list);
+    if (count != pick.count || kind != pick.kind) {
+        std::string out = "Counted as " + described(pick.count, pick.kind) + "; ";
+        const bool countBlank = trimmed(count).empty(), kindBlank = trimmed(kind).empty();
+        if (count != pick.count && kind != pick.kind)
+            out += countBlank && kindBlank ? "the row is now blank" : "the row now says " + described(count, kind);
+        else if (kind != pick.kind)
+            out += kindBlank ? "the kind is now blank" : "the kind now says " + kind;
+        else
+            out += countBlank ? "the count is now blank" : "the count now says " + std::string(trimmed(count));
+        return out;
+    }
+    if (!readsANumber(count))
+        return trimmed(count).empty()
+                   ? "The count is blank: this row counts nothing"
+                   : "The count \"" + std::string(trimmed(count)) + "\" is not a number: this row counts nothing";
+    if (const double n = parseNumber(count); n < 0)
+        return "Counts \u2212" + (std::isfinite(n) ? formatNumber(-n) : std::string("\u221e")) +
+               ": this row takes away";
+    return std::nullopt;
+}
+
+void Sheet::setLedger(Control figure, std::vector<LedgerEntry> entries)
+{
+    if (const auto i = figureIndex(figure))
+        ledger_[*i] = std::move(entries);
+}
+
+void Sheet::setCountedPicks(Control list, std::vector<CountedPick> picks)
+{
+    counted_[list.index] = std::move(picks);
 }
 
 void Sheet::rollBack()
@@ -78,8 +243,7 @@ void Sheet::remember(std::optional<Control> typedInto)
     }
     for (Change& c : step.changes)
         c.after = valueOf(c.control, c.field);
-    std::erase_if(step.changes,
-                  [](const Change& c) { return c.before.text == c.after.text && c.before.flag == c.after.flag; });
+    std::erase_if(step.changes, [](const Change& c) { return c.before == c.after; });
     if (step.changes.empty())
         return;
 
@@ -131,6 +295,7 @@ bool Sheet::redo()
 void Sheet::userEdit(Control c, std::string_view text)
 {
     transaction(
+        c,
         [&] {
             setText(c, text);
             if (declOf(c).kind == Kind::List)
@@ -141,23 +306,25 @@ void Sheet::userEdit(Control c, std::string_view text)
 
 void Sheet::userPick(Control c, std::size_t item)
 {
-    transaction([&] {
+    transaction(c, [&] {
         // An item the list does not have is no pick.
         if (item >= items(c).size())
             return;
         setText(c, items(c)[item]);
+        if (const Row* row = rowOf(c))
+            picked_ = CountedPick{text(row->count), text(c)};
         raise(c, Event::Click);
     });
 }
 
 void Sheet::userPress(Control c)
 {
-    transaction([&] { raise(c, Event::Click); });
+    transaction(c, [&] { raise(c, Event::Click); });
 }
 
 void Sheet::userTick(Control c)
 {
-    transaction([&] { setChecked(c, !checked(c)); });
+    transaction(c, [&] { setChecked(c, !checked(c)); });
 }
 
 void Sheet::raise(Control c, Event e)
@@ -190,6 +357,8 @@ Sheet::Value Sheet::valueOf(Control c, Field f) const
     case Field::Enabled: return {{}, s.enabled};
     case Field::Checked: return {{}, s.checked};
     case Field::Typed: return {{}, s.typed};
+    case Field::Ledger: return {{}, false, ledger_[*figureIndex(c)], {}};
+    case Field::Counted: return {{}, false, {}, counted_[c.index]};
     }
     return {};
 }
@@ -203,12 +372,15 @@ void Sheet::put(Control c, Field f, const Value& v)
     case Field::Enabled: s.enabled = v.flag; break;
     case Field::Checked: s.checked = v.flag; break;
     case Field::Typed: s.typed = v.flag; break;
+    case Field::Ledger: ledger_[*figureIndex(c)] = v.entries; break;
+    case Field::Counted: counted_[c.index] = v.picks; break;
     }
     markChanged(c);
 }
 
 void Sheet::restoreLabels(Mark since)
 {
+    refused_ = true;
     for (auto i = journal_.size(); i > since; --i) {
         const Entry& e = journal_[i - 1];
         if (e.field == Field::Text && declOf(e.control).kind == Kind::Label)
