@@ -22,8 +22,7 @@ inline double squadsFromCargo(double pounds)
 // seats of APCs and the squads riding on armour stay as they are.
 inline void recountSquads(worksheet::Sheet& sheet, double cargoBefore)
 {
-    sheet.add(summary::squads,
-              squadsFromCargo(sheet.number(summary::cargoPounds)) - squadsFromCargo(cargoBefore));
+    sheet.add(summary::squads, squadsFromCargo(sheet.number(summary::cargoPounds)) - squadsFromCargo(cargoBefore));
 }
 
 } // namespace sections

@@ -30,7 +30,8 @@ void suppliesPick(worksheet::Sheet& sheet, int)
     recountSquads(sheet, cargoBefore);
 
     if (sheet.number(summary::cargoPounds) < 0) {
-        refusePick(sheet, beforePick, worksheet::messages::notEnoughTransport);
+        refusePick(sheet, beforePick, worksheet::messages::notEnoughTransport,
+                   {"The supplies need", cargo, cargoBefore, "lb of cargo", "lb of cargo", " lb"});
         sheet.add(supplyShares::refusedPicks, 1);
     }
 }

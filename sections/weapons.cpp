@@ -75,7 +75,8 @@ void weaponPick(Sheet& sheet, int row)
     recountSquads(sheet, cargoBefore);
 
     if (sheet.number(summary::cargoPounds) < 0) {
-        refusePick(sheet, beforePick, messages::notEnoughTransport);
+        refusePick(sheet, beforePick, messages::notEnoughTransport,
+                   {"The pick needs", amounts.cargoPounds, cargoBefore, "lb of cargo", "lb of cargo", " lb"});
         sheet.setText(supplyShares::refusedPicks, "0");
         sheet.setText(r.count, "0");
         sheet.setText(r.list, "");

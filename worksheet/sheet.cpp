@@ -196,13 +196,13 @@ std::optional<std::string> Sheet::rowMark(Control list) const
     const std::string& kind = text(list);
     if (count != pick.count || kind != pick.kind) {
         std::string out = "Counted as " + described(pick.count, pick.kind) + "; ";
-        const bool countBlank = trimmed(count).empty(), kindBlank = trimmed(kind).empty();
+        if (count != pick.count)
+            out +=
+                trimmed(count).empty() ? "the count is now blank" : "the count now says " + std::string(trimmed(count));
         if (count != pick.count && kind != pick.kind)
-            out += countBlank && kindBlank ? "the row is now blank" : "the row now says " + described(count, kind);
-        else if (kind != pick.kind)
-            out += kindBlank ? "the kind is now blank" : "the kind now says " + kind;
-        else
-            out += countBlank ? "the count is now blank" : "the count now says " + std::string(trimmed(count));
+            out += " and ";
+        if (kind != pick.kind)
+            out += trimmed(kind).empty() ? "the kind is now blank" : "the kind now says " + kind;
         return out;
     }
     if (!readsANumber(count))
