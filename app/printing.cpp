@@ -21,7 +21,6 @@
 
 #include <vector>
 
-
 namespace {
 
 // Room around the controls for the lines and boxes drawn between them.

@@ -129,4 +129,3 @@ void ProgramWindow::confirmPdf(const QString& path)
         statusBar()->showMessage(QStringLiteral("The worksheet was saved as %1").arg(QDir::toNativeSeparators(path)),
                                  confirmationMs);
 }
-

@@ -14,6 +14,7 @@ class QLabel;
 class QFont;
 class QScrollArea;
 class ListField;
+class Breakdown;
 
 // The font the worksheet's captions are laid out for.
 QFont worksheetFont();
@@ -48,9 +49,18 @@ public:
     void undo();
     void redo();
 
+    // Opens what the summary figure is made of (one of worksheet::ledger-
+    // Figures), as clicking it, or Enter or Space on it, does; the
+    // breakdown follows the worksheet while it is open.
+    void showBreakdown(worksheet::Control figure);
+    // The breakdown, once one has been opened.
+    Breakdown* breakdown() const { return breakdown_; }
+
 signals:
     void exitRequested();
     void printRequested();
+    // The worksheet changed: an event, undo or redo.
+    void changed();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -81,4 +91,7 @@ private:
     std::array<QWidget*, worksheet::controlCount> widgets_{};
     // The group each control's widget is made in; the page for the header.
     std::array<QWidget*, worksheet::controlCount> groupOf_{};
+    // The list of the row whose count box each control is, if it is one.
+    std::array<std::optional<worksheet::Control>, worksheet::controlCount> listOfCount_{};
+    Breakdown* breakdown_ = nullptr;
 };
