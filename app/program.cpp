@@ -1,5 +1,6 @@
 #include "program.h"
 
+#include "figure_strip.h"
 #include "message_box.h"
 #include "printing.h"
 #include "screen_fit.h"
@@ -92,6 +93,7 @@ ProgramWindow::ProgramWindow() : worksheet_(new WorksheetWindow)
     });
     addAction(menus);
 
+    statusBar()->addPermanentWidget(new FigureStrip(*worksheet_));
     fitToScreen(*this);
 }
 

@@ -10,8 +10,8 @@ void setUpApplication();
 
 // The program's window: the worksheet under a menu bar (File: print at once,
 // print with the dialog, export as PDF, quit; Edit: undo, redo; Help:
-// keyboard shortcuts, about), with a status line below once there is
-// something to confirm. Print prints the
+// keyboard shortcuts, about), with a status line below: the summary's
+// figures, and what there is to confirm. Print prints the
 // worksheet at once, Exit ends the program, as closing the window does.
 class ProgramWindow : public QMainWindow {
     Q_OBJECT

@@ -443,6 +443,25 @@ private slots:
         QVERIFY(!(entries->item(0)->flags() & Qt::ItemIsSelectable));
     }
 
+    // The status line keeps the figures in view, below zero in red; each
+    // opens its breakdown when clicked.
+    void theStatusLineShowsTheFiguresAndOpensTheirBreakdowns()
+    {
+        pick("Combo2", 1);
+        QTest::keyClicks(find<QLineEdit>("Text10"), "-3");
+        pick("Combo33", 1);
+        auto* carry = program->findChild<QLabel*>("stripLabel110");
+        auto* cargo = program->findChild<QLabel*>("stripLabel108");
+        auto* need = program->findChild<QLabel*>("stripLabel75");
+        QCOMPARE(carry->text() + " " + cargo->text() + " " + need->text(),
+                 QString("Carry -6 squads or -15,000 lb Need -12"));
+        const QColor normal = need->palette().color(QPalette::WindowText);
+        QVERIFY(cargo->palette().color(QPalette::WindowText) != normal);
+        QTest::mouseClick(need, Qt::LeftButton);
+        QVERIFY(window().breakdown() && window().breakdown()->isVisible());
+        QCOMPARE(window().breakdown()->figure(), "Label75"_ctl);
+    }
+
     // Run at more than one scale factor (see CMakeLists.txt).
     void everyKindAndCaptionShowsWhole()
     {
