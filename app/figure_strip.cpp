@@ -70,11 +70,14 @@ void FigureStrip::refresh()
         const double value = worksheet_.sheet().number(figure);
         QLabel* part = parts_[i];
         part->setText(QLatin1String(partText[i].before) + grouped(value) + QLatin1String(partText[i].after));
-        part->setAccessibleName(figureNameOf(figure, value));
+        // Red, and in words for those who cannot see it.
+        const auto note = overCapacityNote(figure, value);
         QPalette palette;
-        if (value < 0 && overCapacityNote(figure, value))
+        if (note)
             palette.setColor(QPalette::WindowText, QColor(0xc0, 0x00, 0x00));
         part->setPalette(palette);
+        part->setToolTip(note.value_or(QString()));
+        part->setAccessibleDescription(note.value_or(QString()));
     }
 }
 

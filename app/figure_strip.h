@@ -11,8 +11,8 @@ class WorksheetWindow;
 
 // The five summary figures in one line for the status bar, in view however
 // the worksheet is scrolled: "Carry 4 squads or 10,252 lb · Tow 2 · Need 414
-// · Combat load 138", a figure below zero in red. Each part is named as the
-// summary's figure is and opens that figure's breakdown when clicked. The
+// · Combat load 138", a figure below zero in red. Each part reads as it
+// shows, and opens that figure's breakdown when clicked. The
 // parts are no Tab stops: the keyboard reaches the same figures in the
 // summary, which Tab scrolls into view, and a screen reader would hear each
 // twice.
