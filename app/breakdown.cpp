@@ -39,11 +39,8 @@ QString whereOf(Control c)
 QString Breakdown::entryText(const Sheet& sheet, const LedgerEntry& entry)
 {
     QString out = whereOf(entry.control);
-    QStringList picks;
-    for (const CountedPick& p : sheet.countedPicks(entry.control))
-        picks << QStringLiteral("%1 \u00d7 %2").arg(qs(p.count).trimmed(), qs(p.kind));
-    if (!picks.isEmpty())
-        out += QStringLiteral(", ") + picks.join(QStringLiteral(" + "));
+    if (const std::string picks = sheet.countedText(entry.control); !picks.empty())
+        out += QStringLiteral(", ") + qs(picks);
     out += entry.amount < 0 ? QStringLiteral(" \u2212") : QStringLiteral(" +");
     return out + qs(formatNumber(std::abs(entry.amount)));
 }

@@ -229,13 +229,9 @@ TEST(Clears, BlankEveryRowAndTakeBackExactlyTheirShares)
 // of its own: two BTR-152 APCs, of 3 squads each, count 6 squads times it.
 TEST(SupplyCalculation, MultipliesTheApcSquadsByItsOwnMissionFactor)
 {
-    const std::pair<std::string, double> factors[] = {{"Recon", 1},
-                                                      {"Probe", 1},
-                                                      {"Advance To Contact", 2},
-                                                      {"Artillery Barrage", 3},
-                                                      {"Deliberate Attack", 3},
-                                                      {"Raid", 0},
-                                                      {"Airstrike", 2}};
+    const std::pair<std::string, double> factors[] = {
+        {"Recon", 1}, {"Probe", 1},    {"Advance To Contact", 2}, {"Artillery Barrage", 3}, {"Deliberate Attack", 3},
+        {"Raid", 0},  {"Airstrike", 2}};
     for (const auto& [mission, times] : factors) {
         Worksheet w;
         w.fill(apcRows[0], "2", "BTR-152 APC");
@@ -417,3 +413,27 @@ TEST(Sessions, KeepTheWorksheetsInvariants)
 }
 
 } // namespace
+
+// A row's picks beyond ten are written as how many more; a plan's ledger and
+// picks put back wholesale are no event, and a later one builds on them.
+TEST(Ledger, WritesTenPicksAndTakesStateBackWholesale)
+{
+    Worksheet w;
+    for (int i = 0; i < 11; ++i)
+        w.choose(truckRows[0].list, "Trailer");
+    EXPECT_EQ(w.sheet.countedPickCount(truckRows[0].list), 11u);
+    const std::string written = w.sheet.countedText(truckRows[0].list);
+    EXPECT_TRUE(written.ends_with(" \u00d7 Trailer + \u2026 (1 more)")) << written;
+    EXPECT_EQ(std::count(written.begin(), written.end(), '+'), 10);
+
+    Worksheet opened;
+    opened.sheet.setCountedPicks(truckRows[1].list, {{"3", "PTS"}, {"1", "PTS"}});
+    opened.sheet.setLedger(summary::towing, {{truckRows[4].list, 10}, {truckRows[1].list, -10}});
+    opened.sheet.userEdit(truckRows[1].count, "2");
+    opened.choose(truckRows[1].list, "PTS");
+    EXPECT_EQ(opened.sheet.rowMark(truckRows[1].list), "Counted 3 times: 3 \u00d7 PTS + 1 \u00d7 PTS + 2 \u00d7 PTS");
+    const auto towing = opened.sheet.ledger(summary::towing);
+    ASSERT_EQ(towing.size(), 2u);
+    EXPECT_EQ(towing[1].control, truckRows[1].list);
+    EXPECT_EQ(towing[1].amount, -8);
+}

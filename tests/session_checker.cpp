@@ -70,7 +70,7 @@ struct State {
     std::string text;
     bool visible, enabled, checked;
     std::vector<LedgerEntry> ledger;
-    std::vector<CountedPick> picks;
+    std::size_t picks; // counted on the row
     friend bool operator==(const State&, const State&) = default;
 };
 using Snapshot = std::vector<State>;
@@ -96,7 +96,7 @@ std::string describe(const State& s)
 {
     return quoted(s.text) + (s.visible ? " visible" : " hidden") + (s.enabled ? " enabled" : " disabled") +
            (s.checked ? " checked" : " unchecked") + ", " + std::to_string(s.ledger.size()) + " ledger entries, " +
-           std::to_string(s.picks.size()) + " picks counted";
+           std::to_string(s.picks) + " picks counted";
 }
 
 bool isWrittenNumber(const std::string& t)
@@ -125,16 +125,16 @@ private:
     Snapshot snapshot() const
     {
         Snapshot s;
+        s.reserve(controlCount);
         for (std::uint16_t i = 0; i < controlCount; ++i) {
             const Control c{i};
             const auto ledger = sheet_.ledger(c);
-            const auto picks = sheet_.countedPicks(c);
             s.push_back({sheet_.text(c),
                          sheet_.visible(c),
                          sheet_.enabled(c),
                          sheet_.checked(c),
                          {ledger.begin(), ledger.end()},
-                         {picks.begin(), picks.end()}});
+                         sheet_.countedPickCount(c)});
         }
         return s;
     }

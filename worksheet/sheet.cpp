@@ -21,7 +21,10 @@ constexpr std::optional<std::size_t> figureIndex(Control c)
 // sum of doubles would give 0.340000000000146.
 double written(double amount)
 {
-    return std::isfinite(amount) ? parseNumber(formatNumber(amount)) : amount;
+    // Whole numbers below 1E+15 are written as they are.
+    if (!std::isfinite(amount) || (std::fabs(amount) < 1e15 && amount == std::trunc(amount)))
+        return amount;
+    return parseNumber(formatNumber(amount));
 }
 
 std::string_view trimmed(std::string_view t)
@@ -44,6 +47,8 @@ std::string described(std::string_view count, std::string_view kind)
 Sheet::Sheet(Host& host, std::span<const Route> routes)
     : host_(host), isChanged_(controlCount, false), counted_(controlCount)
 {
+    for (Entries& entries : ledger_)
+        entries = std::make_shared<const std::vector<LedgerEntry>>();
     state_.reserve(controlCount);
     for (const auto& decl : form)
         state_.push_back({std::string(decl.text), decl.visible, decl.enabled, false, false, {}});
@@ -109,48 +114,14 @@ Sheet::Figures Sheet::figures() const
     return out;
 }
 
-void Sheet::credit(Control source, const Figures& before)
-{
-    const Route* click = routeOf_[static_cast<std::size_t>(Event::Click)][source.index];
-    Figures change = figures();
-    for (std::size_t i = 0; i < change.size(); ++i)
-        change[i] -= before[i];
+namespace {
 
-    if (picked_ && click && click->counts) {
-        record(source, Field::Counted);
-        counted_[source.index].push_back(std::move(*picked_));
-    }
-    // A Clear's rows count nothing more; what their entries held is part of
-    // the Clear's change, and the rest is the Clear's own.
-    if (click && !picked_) {
-        for (std::span<const Row> rows : {click->empties, click->alsoEmpties})
-            for (const Row& row : rows) {
-                if (!counted_[row.list.index].empty()) {
-                    record(row.list, Field::Counted);
-                    counted_[row.list.index].clear();
-                }
-                for (std::size_t i = 0; i < ledger_.size(); ++i) {
-                    auto& entries = ledger_[i];
-                    const auto of = std::find_if(entries.begin(), entries.end(),
-                                                 [&](const LedgerEntry& e) { return e.control == row.list; });
-                    if (of == entries.end())
-                        continue;
-                    record(ledgerFigures[i], Field::Ledger);
-                    change[i] += of->amount;
-                    entries.erase(of);
-                }
-            }
-    }
-    for (std::size_t i = 0; i < change.size(); ++i)
-        addEntry(i, source, change[i]);
-}
-
-void Sheet::addEntry(std::size_t figure, Control c, double amount)
+// Adds amount to c's entry, written by the number rule; an entry that comes
+// to 0 goes.
+void addEntry(std::vector<LedgerEntry>& entries, Control c, double amount)
 {
     if (amount == 0)
         return;
-    record(ledgerFigures[figure], Field::Ledger);
-    auto& entries = ledger_[figure];
     const auto of = std::find_if(entries.begin(), entries.end(), [&](const LedgerEntry& e) { return e.control == c; });
     if (of == entries.end()) {
         entries.push_back({c, written(amount)});
@@ -161,15 +132,105 @@ void Sheet::addEntry(std::size_t figure, Control c, double amount)
         entries.erase(of);
 }
 
+} // namespace
+
+void Sheet::credit(Control source, const Figures& before)
+{
+    const Route* click = routeOf_[static_cast<std::size_t>(Event::Click)][source.index];
+    const std::span<const Row> emptied[] = {click && !picked_ ? click->empties : std::span<const Row>{},
+                                            click && !picked_ ? click->alsoEmpties : std::span<const Row>{}};
+    if (picked_ && click && click->counts) {
+        record(source, Field::Counted);
+        addPick(source, std::move(*picked_));
+    }
+    // A Clear's rows count nothing more.
+    for (std::span<const Row> rows : emptied)
+        for (const Row& row : rows)
+            if (counted_[row.list.index]) {
+                record(row.list, Field::Counted);
+                counted_[row.list.index] = nullptr;
+            }
+
+    const Figures now = figures();
+    for (std::size_t i = 0; i < ledger_.size(); ++i) {
+        double change = now[i] - before[i];
+        const bool clears = !emptied[0].empty() || !emptied[1].empty();
+        if (change == 0 && !clears)
+            continue;
+        std::vector<LedgerEntry> entries = *ledger_[i];
+        // What the Clear's rows' entries held is part of its change, and the
+        // rest is the Clear's own.
+        for (std::span<const Row> rows : emptied)
+            for (const Row& row : rows)
+                if (const auto of = std::find_if(entries.begin(), entries.end(),
+                                                 [&](const LedgerEntry& e) { return e.control == row.list; });
+                    of != entries.end()) {
+                    change += of->amount;
+                    entries.erase(of);
+                }
+        addEntry(entries, source, change);
+        if (entries != *ledger_[i]) {
+            record(ledgerFigures[i], Field::Ledger);
+            ledger_[i] = std::make_shared<const std::vector<LedgerEntry>>(std::move(entries));
+        }
+    }
+}
+
+Sheet::PickNode::~PickNode()
+{
+    // A long run of picks on one row goes node by node, not as deep as it is
+    // long.
+    Picks next = std::move(before);
+    while (next && next.use_count() == 1)
+        next = std::move(next->before);
+}
+
 std::span<const LedgerEntry> Sheet::ledger(Control figure) const
 {
     const auto i = figureIndex(figure);
-    return i ? std::span<const LedgerEntry>(ledger_[*i]) : std::span<const LedgerEntry>{};
+    return i ? std::span<const LedgerEntry>(*ledger_[*i]) : std::span<const LedgerEntry>{};
 }
 
-std::span<const CountedPick> Sheet::countedPicks(Control list) const
+std::vector<CountedPick> Sheet::countedPicks(Control list) const
 {
-    return counted_[list.index];
+    std::vector<CountedPick> out;
+    for (const PickNode* node = counted_[list.index].get(); node; node = node->before.get())
+        out.push_back(node->pick);
+    std::reverse(out.begin(), out.end());
+    return out;
+}
+
+std::size_t Sheet::countedPickCount(Control list) const
+{
+    return counted_[list.index] ? counted_[list.index]->count : 0;
+}
+
+namespace {
+
+constexpr std::size_t picksWritten = 10;
+
+} // namespace
+
+void Sheet::addPick(Control list, CountedPick pick)
+{
+    const Picks& before = counted_[list.index];
+    const std::size_t count = countedPickCount(list) + 1;
+    auto head = before ? before->head : nullptr;
+    if (count <= picksWritten)
+        head = std::make_shared<const std::string>((before ? *head + " + " : std::string()) +
+                                                   described(pick.count, pick.kind));
+    counted_[list.index] = std::make_shared<const PickNode>(PickNode{std::move(pick), before, count, std::move(head)});
+}
+
+std::string Sheet::countedText(Control list) const
+{
+    const PickNode* newest = counted_[list.index].get();
+    if (!newest)
+        return {};
+    std::string out = *newest->head;
+    if (newest->count > picksWritten)
+        out += " + \u2026 (" + std::to_string(newest->count - picksWritten) + " more)";
+    return out;
 }
 
 const Row* Sheet::rowOf(Control list) const
@@ -181,17 +242,12 @@ const Row* Sheet::rowOf(Control list) const
 std::optional<std::string> Sheet::rowMark(Control list) const
 {
     const Row* row = rowOf(list);
-    const auto& picks = counted_[list.index];
-    if (!row || picks.empty())
+    const std::size_t n = countedPickCount(list);
+    if (!row || n == 0)
         return std::nullopt;
-    if (picks.size() > 1) {
-        std::string out =
-            picks.size() == 2 ? "Counted twice: " : "Counted " + std::to_string(picks.size()) + " times: ";
-        for (std::size_t i = 0; i < picks.size(); ++i)
-            out += (i ? " + " : "") + described(picks[i].count, picks[i].kind);
-        return out;
-    }
-    const CountedPick& pick = picks.front();
+    if (n > 1)
+        return (n == 2 ? "Counted twice: " : "Counted " + std::to_string(n) + " times: ") + countedText(list);
+    const CountedPick& pick = counted_[list.index]->pick;
     const std::string& count = text(row->count);
     const std::string& kind = text(list);
     if (count != pick.count || kind != pick.kind) {
@@ -209,8 +265,8 @@ std::optional<std::string> Sheet::rowMark(Control list) const
         return trimmed(count).empty()
                    ? "The count is blank: this row counts nothing"
                    : "The count \"" + std::string(trimmed(count)) + "\" is not a number: this row counts nothing";
-    if (const double n = parseNumber(count); n < 0)
-        return "Counts \u2212" + (std::isfinite(n) ? formatNumber(-n) : std::string("\u221e")) +
+    if (const double value = parseNumber(count); value < 0)
+        return "Counts \u2212" + (std::isfinite(value) ? formatNumber(-value) : std::string("\u221e")) +
                ": this row takes away";
     return std::nullopt;
 }
@@ -218,12 +274,14 @@ std::optional<std::string> Sheet::rowMark(Control list) const
 void Sheet::setLedger(Control figure, std::vector<LedgerEntry> entries)
 {
     if (const auto i = figureIndex(figure))
-        ledger_[*i] = std::move(entries);
+        ledger_[*i] = std::make_shared<const std::vector<LedgerEntry>>(std::move(entries));
 }
 
 void Sheet::setCountedPicks(Control list, std::vector<CountedPick> picks)
 {
-    counted_[list.index] = std::move(picks);
+    counted_[list.index] = nullptr;
+    for (CountedPick& p : picks)
+        addPick(list, std::move(p));
 }
 
 void Sheet::rollBack()
@@ -253,7 +311,7 @@ void Sheet::remember(std::optional<Control> typedInto)
     mayMergeTyping_ = typedInto.has_value();
     if (!merge) {
         if (history_.size() == historyLimit)
-            history_.erase(history_.begin());
+            history_.pop_front();
         history_.push_back(std::move(step));
         return;
     }
@@ -357,7 +415,7 @@ Sheet::Value Sheet::valueOf(Control c, Field f) const
     case Field::Enabled: return {{}, s.enabled};
     case Field::Checked: return {{}, s.checked};
     case Field::Typed: return {{}, s.typed};
-    case Field::Ledger: return {{}, false, ledger_[*figureIndex(c)], {}};
+    case Field::Ledger: return {{}, false, ledger_[*figureIndex(c)]};
     case Field::Counted: return {{}, false, {}, counted_[c.index]};
     }
     return {};

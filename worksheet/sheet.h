@@ -7,6 +7,8 @@
 
 #include <array>
 #include <cstdint>
+#include <deque>
+#include <memory>
 #include <optional>
 #include <span>
 #include <stdexcept>
@@ -126,9 +128,14 @@ public:
     // of the largest value it has held), none is 0, and undo and redo put
     // them back with the rest. Empty for a control that is no figure.
     std::span<const LedgerEntry> ledger(Control figure) const;
-    // The picks counted on a row since it was last emptied by a Clear (empty
-    // for a control that is no row's list); refused ones are not counted.
-    std::span<const CountedPick> countedPicks(Control list) const;
+    // The picks counted on a row since it was last emptied by a Clear, the
+    // oldest first (none for a control that is no row's list); refused ones
+    // are not counted.
+    std::vector<CountedPick> countedPicks(Control list) const;
+    std::size_t countedPickCount(Control list) const;
+    // The picks as the worksheet writes them: "2 × ZIL Medium Truck + 2 × ZIL
+    // Medium Truck"; beyond ten, the first ten and how many more.
+    std::string countedText(Control list) const;
     // The row whose list this is, if any.
     const Row* rowOf(Control list) const;
     // Why a row reads differently from what it counts, or nothing for a row
@@ -181,11 +188,22 @@ private:
         std::span<const std::string_view> items;
     };
     enum class Field : std::uint8_t { Text, Visible, Enabled, Checked, Typed, Ledger, Counted };
+    using Entries = std::shared_ptr<const std::vector<LedgerEntry>>;
+    // A row's counted picks, the newest first, shared as they grow: a pick
+    // adds a node, undo and redo keep a pointer rather than a copy.
+    struct PickNode {
+        CountedPick pick;
+        mutable std::shared_ptr<const PickNode> before;
+        std::size_t count;                       // this pick and those before it
+        std::shared_ptr<const std::string> head; // the oldest ten as countedText writes them
+        ~PickNode();
+    };
+    using Picks = std::shared_ptr<const PickNode>;
     struct Value {
         std::string text;
         bool flag = false;
-        std::vector<LedgerEntry> entries = {}; // a figure's ledger
-        std::vector<CountedPick> picks = {};   // a row's counted picks
+        Entries entries = {}; // a figure's ledger
+        Picks picks = {};     // a row's counted picks
         friend bool operator==(const Value&, const Value&) = default;
     };
     // What one write inside an event replaced.
@@ -206,12 +224,12 @@ private:
         std::vector<Change> changes;
     };
 
+    void addPick(Control list, CountedPick pick);
     template <class Action> void transaction(Control source, Action&& action, std::optional<Control> typedInto = {});
     void rollBack();
     using Figures = std::array<double, std::size(ledgerFigures)>;
     Figures figures() const;
     void credit(Control source, const Figures& before);
-    void addEntry(std::size_t figure, Control c, double amount);
     void raise(Control c, Event e);
     void record(Control c, Field f);
     void markChanged(Control c);
@@ -225,16 +243,16 @@ private:
     std::vector<ControlState> state_;
     std::array<std::array<const Route*, controlCount>, eventCount> routeOf_{}; // by event, then control
     std::vector<Entry> journal_;
-    std::vector<Step> history_;
-    std::size_t undone_ = 0; // steps at the end of history_ that were undone
+    std::deque<Step> history_; // the oldest goes from the front once it is full
+    std::size_t undone_ = 0;   // steps at the end of history_ that were undone
     bool mayMergeTyping_ = false;
     std::vector<Control> changed_;
     std::vector<bool> isChanged_;
     bool inEvent_ = false;
-    std::array<std::vector<LedgerEntry>, std::size(ledgerFigures)> ledger_;
-    std::vector<std::vector<CountedPick>> counted_; // by list control
-    std::optional<CountedPick> picked_;             // the current event's pick, once the list shows it
-    bool refused_ = false;                          // the current event was refused
+    std::array<Entries, std::size(ledgerFigures)> ledger_; // never changed in place
+    std::vector<Picks> counted_;                           // by list control
+    std::optional<CountedPick> picked_;                    // the current event's pick, once the list shows it
+    bool refused_ = false;                                 // the current event was refused
 };
 
 } // namespace worksheet
