@@ -229,9 +229,13 @@ TEST(Clears, BlankEveryRowAndTakeBackExactlyTheirShares)
 // of its own: two BTR-152 APCs, of 3 squads each, count 6 squads times it.
 TEST(SupplyCalculation, MultipliesTheApcSquadsByItsOwnMissionFactor)
 {
-    const std::pair<std::string, double> factors[] = {
-        {"Recon", 1}, {"Probe", 1},    {"Advance To Contact", 2}, {"Artillery Barrage", 3}, {"Deliberate Attack", 3},
-        {"Raid", 0},  {"Airstrike", 2}};
+    const std::pair<std::string, double> factors[] = {{"Recon", 1},
+                                                      {"Probe", 1},
+                                                      {"Advance To Contact", 2},
+                                                      {"Artillery Barrage", 3},
+                                                      {"Deliberate Attack", 3},
+                                                      {"Raid", 0},
+                                                      {"Airstrike", 2}};
     for (const auto& [mission, times] : factors) {
         Worksheet w;
         w.fill(apcRows[0], "2", "BTR-152 APC");
@@ -414,8 +418,8 @@ TEST(Sessions, KeepTheWorksheetsInvariants)
 
 } // namespace
 
-// A row's picks beyond ten are written as how many more; a plan's ledger and
-// picks put back wholesale are no event, and a later one builds on them.
+// A row's picks beyond ten are written as how many more; picks and entries
+// put back wholesale, as an opened plan does, are what the next pick adds to.
 TEST(Ledger, WritesTenPicksAndTakesStateBackWholesale)
 {
     Worksheet w;
