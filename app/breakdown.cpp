@@ -34,6 +34,11 @@ QString whereOf(Control c)
     return name.isEmpty() ? qs(declOf(c).name) : name;
 }
 
+QString nothingYet()
+{
+    return QStringLiteral("Nothing on the worksheet adds to it yet");
+}
+
 } // namespace
 
 QString Breakdown::entryText(const Sheet& sheet, const LedgerEntry& entry)
@@ -43,6 +48,16 @@ QString Breakdown::entryText(const Sheet& sheet, const LedgerEntry& entry)
         out += QStringLiteral(", ") + qs(picks);
     out += entry.amount < 0 ? QStringLiteral(" \u2212") : QStringLiteral(" +");
     return out + qs(formatNumber(std::abs(entry.amount)));
+}
+
+QString Breakdown::asText(const Sheet& sheet, Control figure)
+{
+    QStringList lines{figureNameOf(figure, sheet.number(figure)) + QStringLiteral(", made of:")};
+    for (const LedgerEntry& e : sheet.ledger(figure))
+        lines << entryText(sheet, e);
+    if (lines.size() == 1)
+        lines << nothingYet();
+    return lines.join(QLatin1Char('\n'));
 }
 
 Breakdown::Breakdown(QWidget* parent, const Sheet& sheet) : QDialog(parent, Qt::Tool), sheet_(sheet)
@@ -91,7 +106,7 @@ void Breakdown::refresh()
         item->setData(Qt::UserRole, e.control.index);
     }
     if (entries_->count() == 0) {
-        auto* none = new QListWidgetItem(QStringLiteral("Nothing on the worksheet adds to it yet"), entries_);
+        auto* none = new QListWidgetItem(nothingYet(), entries_);
         none->setFlags(Qt::ItemIsEnabled);
     }
     entries_->setCurrentRow(std::min(current, entries_->count() - 1));

@@ -26,6 +26,9 @@ public:
 
     // An entry as the breakdown lists it.
     static QString entryText(const worksheet::Sheet& sheet, const worksheet::LedgerEntry& entry);
+    // The whole breakdown as a few lines of text, for the figure's tooltip:
+    // the figure as it is read out, then each entry.
+    static QString asText(const worksheet::Sheet& sheet, worksheet::Control figure);
 
 signals:
     // The user chose the entry of this control (a row's list, a button).

@@ -85,6 +85,12 @@ bool FigureStrip::eventFilter(QObject* watched, QEvent* event)
 {
     const bool clicked =
         event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+    if (event->type() == QEvent::ToolTip)
+        for (std::size_t i = 0; i < parts_.size(); ++i)
+            if (parts_[i] == watched) {
+                worksheet_.showBreakdownTip(static_cast<QHelpEvent*>(event)->globalPos(), parts_[i], ledgerFigures[i]);
+                return true;
+            }
     if (clicked)
         for (std::size_t i = 0; i < parts_.size(); ++i)
             if (parts_[i] == watched) {

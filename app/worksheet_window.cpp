@@ -23,6 +23,7 @@
 #include <QScrollArea>
 #include <QSignalBlocker>
 #include <QStyleOptionFocusRect>
+#include <QToolTip>
 #include <QVBoxLayout>
 
 using namespace worksheet;
@@ -268,8 +269,14 @@ bool WorksheetWindow::eventFilter(QObject* watched, QEvent* event)
         if (auto* edit = qobject_cast<QLineEdit*>(watched))
             holdCaretNewsUntilFocus(edit);
     // A summary figure opens its breakdown when clicked, or with Enter or
-    // Space while it has the focus.
+    // Space while it has the focus; its tooltip shows it too.
     if (auto* label = qobject_cast<QLabel*>(watched)) {
+        if (event->type() == QEvent::ToolTip) {
+            for (Control figure : ledgerFigures)
+                if (widgets_[figure.index] == label)
+                    showBreakdownTip(static_cast<QHelpEvent*>(event)->globalPos(), label, figure);
+            return true;
+        }
         const bool clicked =
             event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
         const auto* key = event->type() == QEvent::KeyPress ? static_cast<QKeyEvent*>(event) : nullptr;
@@ -287,6 +294,13 @@ bool WorksheetWindow::eventFilter(QObject* watched, QEvent* event)
         if (auto* edit = qobject_cast<QLineEdit*>(watched))
             edit->setCursorPosition(0);
     return QWidget::eventFilter(watched, event);
+}
+
+void WorksheetWindow::showBreakdownTip(QPoint at, QWidget* over, Control figure)
+{
+    const QString note = over->toolTip();
+    QToolTip::showText(
+        at, (note.isEmpty() ? QString() : note + QStringLiteral("\n\n")) + Breakdown::asText(*sheet_, figure), over);
 }
 
 void WorksheetWindow::showBreakdown(Control figure)

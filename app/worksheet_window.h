@@ -55,6 +55,9 @@ public:
     void showBreakdown(worksheet::Control figure);
     // The breakdown, once one has been opened.
     Breakdown* breakdown() const { return breakdown_; }
+    // The breakdown as a tooltip at a place over a widget, with the widget's
+    // own tooltip first.
+    void showBreakdownTip(QPoint at, QWidget* over, worksheet::Control figure);
 
 signals:
     void exitRequested();

@@ -38,6 +38,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 #include <QWheelEvent>
 
 
@@ -411,13 +412,18 @@ private slots:
         QVERIFY(underlined());
     }
 
-    // Enter on a summary figure, or a click, opens what it is made of; the
-    // breakdown follows the worksheet, and Enter on an entry goes to its row.
+    // Hovering over a summary figure shows what it is made of; Enter on it,
+    // or a click, opens its breakdown, which follows the worksheet, and
+    // Enter on an entry goes to its row.
     void aFigureOpensItsBreakdownWhichLeadsToItsRows()
     {
-        QVERIFY(!window().breakdown());
         oneTruckPicked();
         auto* squads = find<QLabel>("Label110");
+        QHelpEvent hover(QEvent::ToolTip, QPoint(2, 2), squads->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(squads, &hover);
+        QCOMPARE(QToolTip::text(),
+                 QString("You can carry: 2 squads, made of:\nTrucks row 1, 1 \u00d7 ZIL Medium Truck +2"));
+        QVERIFY(!window().breakdown());
         squads->setFocus();
         QTest::keyClick(squads, Qt::Key_Return);
         auto* entries = window().findChild<QListWidget*>("breakdownEntries");
