@@ -184,10 +184,6 @@ void ListField::showText(const QString& text, bool typed, const QString& note, c
     setAccessibleDescription(both);
 }
 
-bool ListField::marked() const
-{
-    return markLine_ && !markLine_->isHidden();
-}
 
 void ListField::showPopup()
 {

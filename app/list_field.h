@@ -28,7 +28,6 @@ public:
     // that no pick counted; note says what the user should know about it,
     // mark what the row counts where that differs from what it shows.
     void showText(const QString& text, bool typed, const QString& note, const QString& mark = {});
-    bool marked() const;
 
     void showPopup() override;
 

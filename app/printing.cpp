@@ -21,6 +21,7 @@
 
 #include <vector>
 
+
 namespace {
 
 // Room around the controls for the lines and boxes drawn between them.

@@ -73,19 +73,24 @@ constexpr Caption captionTable[] = {
     // The header's two "Number" captions are left out: read for the boxes,
     // they would hide which number each is ("Attack from, number"). So are
     // the summary's: each figure's own name says them with its number.
-    {"Label84"_ctl, "Text35"_ctl},  {"Label85"_ctl, "Text36"_ctl},
-    {"Label3"_ctl, missionType},    {"Label5"_ctl, *infantryRows[0].marching},
-    {"Label38"_ctl, "Combo26"_ctl}, {"Label64"_ctl, "Text29"_ctl},
+    {"Label84"_ctl, "Text35"_ctl},
+    {"Label85"_ctl, "Text36"_ctl},
+    {"Label3"_ctl, missionType},
+    {"Label5"_ctl, *infantryRows[0].marching},
+    {"Label38"_ctl, "Combo26"_ctl},
+    {"Label64"_ctl, "Text29"_ctl},
 };
 
 // The summary's captions, either side of its figures.
-constexpr Control summaryCaptions[] = {"Label109"_ctl, "Label68"_ctl, "Label107"_ctl, "Label70"_ctl,  "Label39"_ctl,
-                                       "Label106"_ctl, "Label74"_ctl, "Label111"_ctl, "Label112"_ctl, "Label93"_ctl};
+constexpr Control summaryCaptions[] = {"Label109"_ctl, "Label68"_ctl,  "Label107"_ctl, "Label70"_ctl,
+                                       "Label39"_ctl,  "Label106"_ctl, "Label74"_ctl,  "Label111"_ctl,
+                                       "Label112"_ctl, "Label93"_ctl};
 
 // Each section's heading, by the section's name.
 constexpr Named headings[] = {
-    {"Label134"_ctl, "Trucks"}, {"Label48"_ctl, "Armour"},   {"Label62"_ctl, "Vehicles"},    {"Label59"_ctl, "APCs"},
-    {"Label8"_ctl, "Infantry"}, {"Label132"_ctl, "Weapons"}, {"Label14"_ctl, "Towed units"},
+    {"Label134"_ctl, "Trucks"},  {"Label48"_ctl, "Armour"},   {"Label62"_ctl, "Vehicles"},
+    {"Label59"_ctl, "APCs"},     {"Label8"_ctl, "Infantry"},  {"Label132"_ctl, "Weapons"},
+    {"Label14"_ctl, "Towed units"},
 };
 
 template <class Visit> void forEachNamed(Visit&& visit)

@@ -66,7 +66,8 @@ double neededWidth(const ControlDecl& d, const QFontMetricsF& plain, const QFont
         return metrics.horizontalAdvance(QString::fromUtf8(d.text.data(), qsizetype(d.text.size())));
     }
     case Kind::Button:
-        return plain.horizontalAdvance(QString::fromUtf8(d.text.data(), qsizetype(d.text.size()))) + chrome.button;
+        return plain.horizontalAdvance(QString::fromUtf8(d.text.data(), qsizetype(d.text.size()))) +
+               chrome.button;
     default: return 0;
     }
 }
