@@ -41,7 +41,8 @@ public:
     virtual bool visible(worksheet::Control c) const = 0;
     virtual bool checked(worksheet::Control c) const = 0;
     virtual std::vector<std::string> items(worksheet::Control c) const = 0;
-    // What a row's mark says of the row's list, or "" for none.
+    // What a row's mark says of the row's list, or "" for none (the core's,
+    // or the window's as it shows it).
     virtual std::string rowMark(worksheet::Control list) const { return sheet().rowMark(list).value_or(""); }
 
     // Messages shown and answered OK, oldest first, until a scenario checks them.

@@ -211,6 +211,15 @@ std::vector<std::string> GuiBackend::items(Control c) const
     return out;
 }
 
+std::string GuiBackend::rowMark(Control list) const
+{
+    QWidget* w = window_->widget(list);
+    auto* underline = w ? w->findChild<QWidget*>(QStringLiteral("rowMark")) : nullptr;
+    if (!underline || underline->isHidden())
+        return {};
+    return w->accessibleDescription().section(QLatin1Char('\n'), 0, 0).toStdString();
+}
+
 bool GuiBackend::saveScreenshot(const std::string& path) const
 {
     return window_->page().grab().save(QString::fromStdString(path));
