@@ -136,7 +136,7 @@ ListField::ListField(QWidget* parent, const QString& name, const QStringList& it
     connect(edit, &QLineEdit::textEdited, this, &ListField::typedText);
 }
 
-void ListField::showText(const QString& text, bool typed, const QString& note)
+void ListField::showText(const QString& text, bool typed, const QString& note, const QString& mark)
 {
     QLineEdit* edit = lineEdit();
     const QSignalBlocker blocker(this);
@@ -165,9 +165,25 @@ void ListField::showText(const QString& text, bool typed, const QString& note)
         setPalette(palette);
         typedShown_ = typed;
     }
-    setToolTip(note);
-    setAccessibleDescription(note);
+    if (!mark.isEmpty() && !markLine_) {
+        markLine_ = new QWidget(this);
+        markLine_->setObjectName(QStringLiteral("rowMark"));
+        markLine_->setAttribute(Qt::WA_TransparentForMouseEvents);
+        markLine_->setAutoFillBackground(true);
+        QPalette amber;
+        amber.setColor(QPalette::Window, QColor(0xe0, 0x80, 0x00));
+        markLine_->setPalette(amber);
+    }
+    if (markLine_) {
+        markLine_->setGeometry(1, height() - 3, width() - 2, 3);
+        markLine_->raise();
+        markLine_->setVisible(!mark.isEmpty());
+    }
+    const QString both = mark.isEmpty() ? note : note.isEmpty() ? mark : mark + QLatin1Char('\n') + note;
+    setToolTip(both);
+    setAccessibleDescription(both);
 }
+
 
 void ListField::showPopup()
 {

@@ -10,6 +10,8 @@
 //   kind; the wheel scrolls the page and never picks or takes the focus.
 // - Enter, or leaving the field, with an item's name typed in is no pick.
 // - Text the worksheet marks as typed shows in grey italics, with a note.
+// - A row that reads differently from what it counts is underlined in amber,
+//   and its tooltip and description say what was counted.
 // - A screen reader hears the list by its own name ("Trucks, row 2, kind"),
 //   whatever it shows, and what it shows as its value.
 //
@@ -23,8 +25,9 @@ public:
     ListField(QWidget* parent, const QString& name, const QStringList& items);
 
     // Shows the worksheet's text for the list: typed text the user typed
-    // that no pick counted; note says what the user should know about it.
-    void showText(const QString& text, bool typed, const QString& note);
+    // that no pick counted; note says what the user should know about it,
+    // mark what the row counts where that differs from what it shows.
+    void showText(const QString& text, bool typed, const QString& note, const QString& mark = {});
 
     void showPopup() override;
     // Whether the drop-down is open, without making it.
@@ -46,5 +49,6 @@ protected:
 
 private:
     bool popupMade_ = false;
-    bool typedShown_ = false; // in grey italics
+    bool typedShown_ = false;     // in grey italics
+    QWidget* markLine_ = nullptr; // made when a mark first shows
 };

@@ -22,9 +22,9 @@ StandIn& standIn()
 
 } // namespace
 
-void MessageBox::critical(QWidget* parent, const QString& title, const QString& text)
+void MessageBox::critical(QWidget* parent, const QString& title, const QString& text, const QString& detail)
 {
-    ask(parent, {title, text, QMessageBox::Critical}, Choice::Ok);
+    ask(parent, {title, text, QMessageBox::Critical, {}, detail}, Choice::Ok);
 }
 
 void MessageBox::information(QWidget* parent, const QString& title, const QString& text)
@@ -71,6 +71,8 @@ MessageBox::Answer MessageBox::ask(QWidget* parent, const Asked& asked, Choice c
                             : qobject_cast<QPushButton*>(box.button(QMessageBox::Save));
     if (save)
         box.setDefaultButton(save);
+    if (!asked.detail.isEmpty())
+        box.setInformativeText(asked.detail);
     // A box sized to a short text is too narrow for its title, which the
     // title bar then cuts short ("Miss… rror"): room for the title in bold
     // and the title bar's icon and buttons.

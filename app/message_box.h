@@ -16,11 +16,13 @@ public:
         QString title;
         QString text;
         QMessageBox::Icon icon;
-        QSize size = {}; // as the box would be shown
+        QSize size = {};  // as the box would be shown
+        QString detail{}; // the informative line beneath the text
     };
 
-    // A critical message with one OK button.
-    static void critical(QWidget* parent, const QString& title, const QString& text);
+    // A critical message with one OK button; a detail, when given, is the
+    // box's informative text beneath.
+    static void critical(QWidget* parent, const QString& title, const QString& text, const QString& detail = {});
     // An informative message with one OK button.
     static void information(QWidget* parent, const QString& title, const QString& text);
     // A question whose answers are "Save as PDF..." (the default) and

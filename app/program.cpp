@@ -1,5 +1,6 @@
 #include "program.h"
 
+#include "figure_strip.h"
 #include "message_box.h"
 #include "plan/plan.h"
 #include "printing.h"
@@ -43,6 +44,7 @@ std::function<QString(const QString&)>& planFileChooser()
 const char* const keyboardShortcuts = "Tab, Shift+Tab: move through the worksheet in reading order\n"
                                       "Alt+Down, F4, Up, Down, Page Up, Page Down: open a list;\n"
                                       "    in it, the arrow keys move and Enter chooses a kind\n"
+                                      "Enter, Space on a summary figure: what makes it up\n"
                                       "Ctrl+Z: undo\n"
                                       "Ctrl+Shift+Z, Ctrl+Y: redo\n"
                                       "Ctrl+N: a new worksheet\n"
@@ -132,6 +134,7 @@ ProgramWindow::ProgramWindow() : worksheet_(new WorksheetWindow)
     });
     addAction(menus);
 
+    statusBar()->addPermanentWidget(new FigureStrip(*worksheet_));
     fitToScreen(*this);
 }
 

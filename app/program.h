@@ -17,9 +17,10 @@ void setUpApplication();
 // The program's window: the worksheet under a menu bar (File: new, open,
 // open recent, save, save as, print at once, print with the dialog, export
 // as PDF, quit; Edit: undo, redo; Help: keyboard shortcuts, about), with a
-// status line below once there is something to confirm. The worksheet is a
-// document, a plan: the title names it and marks unsaved changes, and Exit,
-// Quit and closing the window ask whether to save them first.
+// status line below: the summary's figures, and what there is to confirm.
+// The worksheet is a document, a plan: the title names it and marks unsaved
+// changes, and Exit, Quit and closing the window ask whether to save them
+// first.
 class ProgramWindow : public QMainWindow {
     Q_OBJECT
 

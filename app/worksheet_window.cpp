@@ -1,5 +1,6 @@
 #include "worksheet_window.h"
 
+#include "breakdown.h"
 #include "list_field.h"
 #include "message_box.h"
 #include "reading_order.h"
@@ -23,6 +24,7 @@
 #include <QScrollArea>
 #include <QSignalBlocker>
 #include <QStyleOptionFocusRect>
+#include <QToolTip>
 #include <QVBoxLayout>
 
 using namespace worksheet;
@@ -165,6 +167,9 @@ WorksheetWindow::WorksheetWindow()
     }();
     (void)described;
     sheet_ = std::make_unique<Sheet>(static_cast<Host&>(*this), sections::routes());
+    for (std::uint16_t i = 0; i < controlCount; ++i)
+        if (const Row* row = sheet_->rowOf(Control{i}))
+            listOfCount_[row->count.index] = Control{i};
     setWindowTitle(qs(sheet_->text(formWindow)));
     page_ = new Page(*sheet_);
     scroll_ = new QScrollArea(this);
@@ -264,12 +269,53 @@ bool WorksheetWindow::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::FocusIn)
         if (auto* edit = qobject_cast<QLineEdit*>(watched))
             holdCaretNewsUntilFocus(edit);
+    // A summary figure opens its breakdown when clicked, or with Enter or
+    // Space while it has the focus; its tooltip shows it too.
+    if (auto* label = qobject_cast<QLabel*>(watched)) {
+        if (event->type() == QEvent::ToolTip) {
+            for (Control figure : ledgerFigures)
+                if (widgets_[figure.index] == label)
+                    showBreakdownTip(static_cast<QHelpEvent*>(event)->globalPos(), label, figure);
+            return true;
+        }
+        const bool clicked =
+            event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+        const auto* key = event->type() == QEvent::KeyPress ? static_cast<QKeyEvent*>(event) : nullptr;
+        if (clicked ||
+            (key && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_Space))) {
+            for (Control figure : ledgerFigures)
+                if (widgets_[figure.index] == label)
+                    showBreakdown(figure);
+            return true;
+        }
+    }
     // A field away from the focus shows its text from the start: a long
     // kind's name, not its tail.
     if (event->type() == QEvent::FocusOut)
         if (auto* edit = qobject_cast<QLineEdit*>(watched))
             edit->setCursorPosition(0);
     return QWidget::eventFilter(watched, event);
+}
+
+void WorksheetWindow::showBreakdownTip(QPoint at, QWidget* over, Control figure)
+{
+    const QString note = over->toolTip();
+    QToolTip::showText(
+        at, (note.isEmpty() ? QString() : note + QStringLiteral("\n\n")) + Breakdown::asText(*sheet_, figure), over);
+}
+
+void WorksheetWindow::showBreakdown(Control figure)
+{
+    if (!breakdown_) {
+        breakdown_ = new Breakdown(this, *sheet_);
+        connect(breakdown_, &Breakdown::chosen, this, [this](Control c) {
+            if (QWidget* w = widgets_[c.index]; w && w->isEnabled() && w->isVisible()) {
+                activateWindow();
+                w->setFocus(Qt::OtherFocusReason);
+            }
+        });
+    }
+    breakdown_->showFigure(figure);
 }
 
 void WorksheetWindow::undo()
@@ -350,6 +396,10 @@ QWidget* WorksheetWindow::createWidget(Control c)
         if (d.look == Look::Tally) {
             label->setAlignment(Qt::AlignCenter);
             label->setFocusPolicy(Qt::TabFocus); // a figure can be read from the keyboard
+        }
+        if (std::find(std::begin(ledgerFigures), std::end(ledgerFigures), c) != std::end(ledgerFigures)) {
+            label->installEventFilter(this);
+            label->setCursor(Qt::PointingHandCursor);
         }
         if (d.look == Look::Wrapped) {
             label->setWordWrap(true);
@@ -451,8 +501,15 @@ void WorksheetWindow::syncChanged()
         }
         QApplication::focusWidget()->clearFocus();
     }
-    for (Control c : sheet_->changed())
+    for (Control c : sheet_->changed()) {
         sync(c);
+        // A row's mark says what its count box shows.
+        if (const auto list = listOfCount_[c.index]; list && widgets_[list->index])
+            sync(*list);
+    }
+    if (breakdown_ && breakdown_->isVisible())
+        breakdown_->refresh();
+    emit changed();
     if (handTo && widgets_[handTo->index])
         widgets_[handTo->index]->setFocus(Qt::BacktabFocusReason);
     undo_->setEnabled(sheet_->canUndo());
@@ -496,7 +553,8 @@ void WorksheetWindow::sync(Control c)
             note = uncountedNoteOf(c);
         else if (!sheet_->enabled(c))
             note = disabledNoteOf(c);
-        static_cast<ListField*>(w)->showText(text, sheet_->typed(c), note);
+        const auto mark = sheet_->rowMark(c);
+        static_cast<ListField*>(w)->showText(text, sheet_->typed(c), note, mark ? qs(*mark) : QString());
         break;
     }
     case Kind::CheckBox:
@@ -525,11 +583,11 @@ void WorksheetWindow::showFigure(QLabel* label, Control c)
     label->setAccessibleName(figureNameOf(c, value));
 }
 
-void WorksheetWindow::showMessage(std::string_view title, std::string_view text)
+void WorksheetWindow::showMessage(std::string_view title, std::string_view text, std::string_view detail)
 {
     // Let the user see the worksheet as it stands when the message comes.
     syncChanged();
-    MessageBox::critical(this, qs(title), qs(text));
+    MessageBox::critical(this, qs(title), qs(text), qs(detail));
 }
 
 void WorksheetWindow::printWindow()

@@ -14,6 +14,7 @@ class QLabel;
 class QFont;
 class QScrollArea;
 class ListField;
+class Breakdown;
 
 // The font the worksheet's captions are laid out for.
 QFont worksheetFont();
@@ -58,18 +59,30 @@ public:
     bool savePlan(const QString& path);
     void startOver();
 
+    // Opens what the summary figure is made of (one of worksheet::ledger-
+    // Figures), as clicking it, or Enter or Space on it, does; the
+    // breakdown follows the worksheet while it is open.
+    void showBreakdown(worksheet::Control figure);
+    // The breakdown, once one has been opened.
+    Breakdown* breakdown() const { return breakdown_; }
+    // The breakdown as a tooltip at a place over a widget, with the widget's
+    // own tooltip first.
+    void showBreakdownTip(QPoint at, QWidget* over, worksheet::Control figure);
+
 signals:
     // After every change the user made, and after an open or startOver.
     void edited();
     void exitRequested();
     void printRequested();
+    // The worksheet changed: an event, undo or redo.
+    void changed();
 
 protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void showMessage(std::string_view title, std::string_view text) override;
+    void showMessage(std::string_view title, std::string_view text, std::string_view detail) override;
     void printWindow() override;
     void quit() override;
 
@@ -98,4 +111,7 @@ private:
     std::array<QWidget*, worksheet::controlCount> widgets_{};
     // The group each control's widget is made in; the page for the header.
     std::array<QWidget*, worksheet::controlCount> groupOf_{};
+    // The list of the row whose count box each control is, if it is one.
+    std::array<std::optional<worksheet::Control>, worksheet::controlCount> listOfCount_{};
+    Breakdown* breakdown_ = nullptr;
 };

@@ -17,7 +17,7 @@ namespace {
 
 // A host that shows nothing and records nothing.
 class QuietHost final : public Host {
-    void showMessage(std::string_view, std::string_view) override {}
+    void showMessage(std::string_view, std::string_view, std::string_view) override {}
     void printWindow() override {}
     void quit() override {}
 };

@@ -17,10 +17,12 @@ inline double squadsFromCargo(double pounds)
     return std::floor(pounds / 625 / 4 * 2) / 2;
 }
 
-// Rewrites the squads left from the cargo left.
-inline void recountSquads(worksheet::Sheet& sheet)
+// Changes the squads left by what the change of the cargo left since
+// cargoBefore is worth in squads. Only that part of the squads is cargo: the
+// seats of APCs and the squads riding on armour stay as they are.
+inline void recountSquads(worksheet::Sheet& sheet, double cargoBefore)
 {
-    sheet.setNumber(summary::squads, squadsFromCargo(sheet.number(summary::cargoPounds)));
+    sheet.add(summary::squads, squadsFromCargo(sheet.number(summary::cargoPounds)) - squadsFromCargo(cargoBefore));
 }
 
 } // namespace sections

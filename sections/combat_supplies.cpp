@@ -18,6 +18,7 @@ void suppliesPick(worksheet::Sheet& sheet, int)
 {
     const double count = sheet.number(worksheet::supplyRow.count);
     const worksheet::Sheet::Mark beforePick = sheet.mark();
+    const double cargoBefore = sheet.number(summary::cargoPounds);
 
     const double weight = count * poundsPerSupply;
     sheet.add(supplyShares::weight, weight);
@@ -26,10 +27,11 @@ void suppliesPick(worksheet::Sheet& sheet, int)
     const double carriedByTroops = sheet.number(summary::combatLoad) * poundsPerSupply;
     const double cargo = weight - carriedByTroops;
     book(sheet, sharesOfSupplies, {.cargoPounds = cargo});
-    recountSquads(sheet);
+    recountSquads(sheet, cargoBefore);
 
     if (sheet.number(summary::cargoPounds) < 0) {
-        refusePick(sheet, beforePick, worksheet::messages::notEnoughTransport);
+        refusePick(sheet, beforePick, worksheet::messages::notEnoughTransport,
+                   {"The supplies need", cargo, cargoBefore, "lb of cargo", "lb of cargo", " lb"});
         sheet.add(supplyShares::refusedPicks, 1);
     }
 }

@@ -65,6 +65,7 @@ void infantryPick(Sheet& sheet, int row)
                           .suppliesNeeded = kind.supplyLoad * count * sheet.number(missionFactor),
                           .combatLoad = count * kind.supplyLoad};
     const Sheet::Mark beforePick = sheet.mark();
+    const double squadsBefore = sheet.number(summary::squads);
     book(sheet, infantry.shares, amounts);
     sheet.add(share::squadsTakenTotal, amounts.squads);
 
@@ -72,7 +73,8 @@ void infantryPick(Sheet& sheet, int row)
     // fine. Marching troops and kinds without seats never need transport.
     // The cargo left may go below zero without a word.
     if (amounts.squads > 0 && sheet.number(summary::squads) < 0) {
-        refusePick(sheet, beforePick, messages::notEnoughTransport);
+        refusePick(sheet, beforePick, messages::notEnoughTransport,
+                   {"The pick needs", amounts.squads, squadsBefore, "squad of seats", "squads of seats"});
         sheet.setText(r.count, "");
         sheet.setText(r.list, "");
     }

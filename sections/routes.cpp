@@ -20,13 +20,13 @@ constexpr Route fixedRoutes[] = {
     {missionType, Event::Click, missionTypeClick},
     {printButton, Event::Click, printClick},
     {exitButton, Event::Click, exitClick},
-    {"Combo8"_ctl, Event::Click, suppliesPick},
+    {supplyRow.list, Event::Click, suppliesPick, 0, &supplyRow},
     {"Check5"_ctl, Event::Click, closeAirSupportClick},
     {"Command6"_ctl, Event::Click, supplyCalculationClick},
 };
 
-// Each section's Clear, and one Click route per row to the section's pick
-// routine.
+// Each section's Clear, with the rows it empties, and one Click route per row
+// to the section's pick routine, with the row whose picks are counted.
 constexpr auto sectionRoutes = [] {
     constexpr std::size_t count = [] {
         std::size_t n = 0;
@@ -37,9 +37,9 @@ constexpr auto sectionRoutes = [] {
     std::array<Route, count> out{};
     std::size_t n = 0;
     for (const Section& s : sectionTable) {
-        out[n++] = {s.clear, Event::Click, s.clearSection};
+        out[n++] = {s.clear, Event::Click, s.clearSection, 0, nullptr, s.rows, s.alsoBlanks};
         for (std::size_t i = 0; i < s.rows.size(); ++i)
-            out[n++] = {s.rows[i].list, Event::Click, s.pick, static_cast<int>(i)};
+            out[n++] = {s.rows[i].list, Event::Click, s.pick, static_cast<int>(i), &s.rows[i]};
     }
     return out;
 }();

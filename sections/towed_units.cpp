@@ -60,12 +60,14 @@ void towedPick(Sheet& sheet, int row)
     const Amounts amounts{
         .towing = count * kind.towingPlaces, .suppliesNeeded = load * sheet.number(missionFactor), .combatLoad = load};
     const Sheet::Mark beforePick = sheet.mark();
+    const double placesBefore = sheet.number(summary::towing);
     book(sheet, towedUnits.shares, amounts);
     sheet.add(grid::towedUnits, amounts.towing);
 
     // Using up the last towing place is fine.
     if (sheet.number(summary::towing) < 0) {
-        refusePick(sheet, beforePick, messages::needMoreTowing);
+        refusePick(sheet, beforePick, messages::needMoreTowing,
+                   {"The pick needs", amounts.towing, placesBefore, "towing place", "towing places"});
         sheet.setText(r.count, refusedCount[i]);
     }
 }

@@ -46,7 +46,7 @@ static_assert(kindNamed(weaponKinds, "OFB  E-1 2 Inch Mortar").supplyLoad == 3);
 static_assert(kindNamed(weaponKinds, "OFB E-1 2 Inch Mortar").cargoPounds == 0);
 
 // The Weapons Clear's own step: the combat supplies row goes too, its
-// cargo given back, and the squads are recounted from the cargo left.
+// cargo given back.
 void clearSupplyRow(Sheet& sheet)
 {
     // The row's count box has no change rule, so blanking it here rather
@@ -57,7 +57,6 @@ void clearSupplyRow(Sheet& sheet)
         sheet.setText(s.share, "0");
     sheet.setText(supplyShares::weight, "0");
     sheet.blank(supplyShares::refusedPicks);
-    recountSquads(sheet);
 }
 
 } // namespace
@@ -71,11 +70,13 @@ void weaponPick(Sheet& sheet, int row)
                           .suppliesNeeded = count * (kind.supplyLoad * sheet.number(missionFactor)),
                           .combatLoad = count * kind.supplyLoad};
     const Sheet::Mark beforePick = sheet.mark();
+    const double cargoBefore = sheet.number(summary::cargoPounds);
     book(sheet, weapons.shares, amounts);
-    recountSquads(sheet);
+    recountSquads(sheet, cargoBefore);
 
     if (sheet.number(summary::cargoPounds) < 0) {
-        refusePick(sheet, beforePick, messages::notEnoughTransport);
+        refusePick(sheet, beforePick, messages::notEnoughTransport,
+                   {"The pick needs", amounts.cargoPounds, cargoBefore, "lb of cargo", "lb of cargo", " lb"});
         sheet.setText(supplyShares::refusedPicks, "0");
         sheet.setText(r.count, "0");
         sheet.setText(r.list, "");
@@ -84,7 +85,10 @@ void weaponPick(Sheet& sheet, int row)
 
 void weaponsClear(Sheet& sheet, int)
 {
+    // The squads change with the cargo given back, weapons' and supplies'.
+    const double cargoBefore = sheet.number(summary::cargoPounds);
     clearSection(sheet, weapons, clearSupplyRow);
+    recountSquads(sheet, cargoBefore);
 }
 
 } // namespace sections

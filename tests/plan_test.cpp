@@ -19,7 +19,7 @@ using namespace worksheet::literals;
 namespace {
 
 struct NoMessages final : Host {
-    void showMessage(std::string_view title, std::string_view text) override
+    void showMessage(std::string_view title, std::string_view text, std::string_view) override
     {
         ADD_FAILURE() << "unexpected message " << title << ": " << text;
     }

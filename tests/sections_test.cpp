@@ -30,7 +30,7 @@ struct QuietHost final : Host {
         for (const std::string& m : messages)
             ADD_FAILURE() << "unexpected message " << m;
     }
-    void showMessage(std::string_view title, std::string_view text) override
+    void showMessage(std::string_view title, std::string_view text, std::string_view) override
     {
         messages.push_back(std::string(title) + ": " + std::string(text));
     }
@@ -417,3 +417,27 @@ TEST(Sessions, KeepTheWorksheetsInvariants)
 }
 
 } // namespace
+
+// A row's picks beyond ten are written as how many more; picks and entries
+// put back wholesale, as an opened plan does, are what the next pick adds to.
+TEST(Ledger, WritesTenPicksAndTakesStateBackWholesale)
+{
+    Worksheet w;
+    for (int i = 0; i < 11; ++i)
+        w.choose(truckRows[0].list, "Trailer");
+    EXPECT_EQ(w.sheet.countedPickCount(truckRows[0].list), 11u);
+    const std::string written = w.sheet.countedText(truckRows[0].list);
+    EXPECT_TRUE(written.ends_with(" \u00d7 Trailer + \u2026 (1 more)")) << written;
+    EXPECT_EQ(std::count(written.begin(), written.end(), '+'), 10);
+
+    Worksheet opened;
+    opened.sheet.setCountedPicks(truckRows[1].list, {{"3", "PTS"}, {"1", "PTS"}});
+    opened.sheet.setLedger(summary::towing, {{truckRows[4].list, 10}, {truckRows[1].list, -10}});
+    opened.sheet.userEdit(truckRows[1].count, "2");
+    opened.choose(truckRows[1].list, "PTS");
+    EXPECT_EQ(opened.sheet.rowMark(truckRows[1].list), "Counted 3 times: 3 \u00d7 PTS + 1 \u00d7 PTS + 2 \u00d7 PTS");
+    const auto towing = opened.sheet.ledger(summary::towing);
+    ASSERT_EQ(towing.size(), 2u);
+    EXPECT_EQ(towing[1].control, truckRows[1].list);
+    EXPECT_EQ(towing[1].amount, -8);
+}

@@ -8,6 +8,7 @@
 #include "worksheet/sheet.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <memory>
 #include <span>
@@ -53,14 +54,14 @@ constexpr std::string_view pieces[] = {
 constexpr std::size_t typeablePieces = std::size(pieces) - 8;
 
 struct ShownMessage {
-    std::string title, text;
+    std::string title, text, detail;
 };
 
 struct Host final : worksheet::Host {
     std::vector<ShownMessage> messages;
-    void showMessage(std::string_view title, std::string_view text) override
+    void showMessage(std::string_view title, std::string_view text, std::string_view detail) override
     {
-        messages.push_back({std::string(title), std::string(text)});
+        messages.push_back({std::string(title), std::string(text), std::string(detail)});
     }
     void printWindow() override { ++pages; }
     void quit() override {}
@@ -70,6 +71,8 @@ struct Host final : worksheet::Host {
 struct State {
     std::string text;
     bool visible, enabled, checked;
+    std::vector<LedgerEntry> ledger;
+    std::size_t picks; // counted on the row
     friend bool operator==(const State&, const State&) = default;
 };
 using Snapshot = std::vector<State>;
@@ -94,7 +97,8 @@ std::string nameOf(Control c)
 std::string describe(const State& s)
 {
     return quoted(s.text) + (s.visible ? " visible" : " hidden") + (s.enabled ? " enabled" : " disabled") +
-           (s.checked ? " checked" : " unchecked");
+           (s.checked ? " checked" : " unchecked") + ", " + std::to_string(s.ledger.size()) + " ledger entries, " +
+           std::to_string(s.picks) + " picks counted";
 }
 
 class Session {
@@ -118,9 +122,16 @@ private:
     Snapshot snapshot() const
     {
         Snapshot s;
+        s.reserve(controlCount);
         for (std::uint16_t i = 0; i < controlCount; ++i) {
             const Control c{i};
-            s.push_back({sheet_.text(c), sheet_.visible(c), sheet_.enabled(c), sheet_.checked(c)});
+            const auto ledger = sheet_.ledger(c);
+            s.push_back({sheet_.text(c),
+                         sheet_.visible(c),
+                         sheet_.enabled(c),
+                         sheet_.checked(c),
+                         {ledger.begin(), ledger.end()},
+                         sheet_.countedPickCount(c)});
         }
         return s;
     }
@@ -200,6 +211,26 @@ private:
                    value(now, grid::towedUnits), "the towed units");
     }
 
+    // Each figure's entries, none 0 and each written by the number rule, add
+    // up to the figure, to the rounding of the largest value it has held.
+    void checkLedger(const Snapshot& now)
+    {
+        for (std::size_t i = 0; i < std::size(ledgerFigures); ++i) {
+            const Control figure = ledgerFigures[i];
+            const double shown = value(now, figure);
+            largestFigure_[i] = std::max(largestFigure_[i], std::fabs(shown));
+            double sum = 0;
+            for (const LedgerEntry& e : now[figure.index].ledger) {
+                if (e.amount == 0 || !std::isfinite(e.amount) || parseNumber(formatNumber(e.amount)) != e.amount)
+                    fail("the entry of " + nameOf(e.control) + " in " + nameOf(figure) + " is not a written number");
+                sum += e.amount;
+            }
+            if (std::fabs(sum - shown) > largestFigure_[i] * 1e-11)
+                fail("the entries of " + nameOf(figure) + " add up to " + formatNumber(sum) + ", not " +
+                     formatNumber(shown));
+        }
+    }
+
     enum class Step { Edit, Pick, Press, Tick, Undo };
 
     // Runs the event on the worksheet, and on the twin when there is one;
@@ -244,12 +275,15 @@ private:
             if (refusals > 0 && form[i].kind == Kind::Label && ci != sections::supplyShares::refusedPicks &&
                 b.text != a.text)
                 fail("a refused pick changed " + nameOf(ci) + " from " + quoted(b.text) + " to " + quoted(a.text));
+            if (refusals > 0 && (b.ledger != a.ledger || b.picks != a.picks))
+                fail("a refused pick changed the ledger or the picks counted of " + nameOf(ci));
         }
         if (numberErrors > 1 || (numberErrors == 1 && shown.back().title != messages::numberError.title))
             fail("the number error was not the event's last and only message");
         if (refusals > 1 || (refusals > 0 && kind != Step::Pick))
             fail("a refusal that is not the one of a pick");
         checkTallies(after);
+        checkLedger(after);
         if (!twin_)
             return;
         if (kind == Step::Undo)
@@ -380,6 +414,7 @@ private:
     Host twinHost_;
     std::unique_ptr<Sheet> twin_;
     double largest_ = 0;
+    std::array<double, std::size(ledgerFigures)> largestFigure_{};
 };
 
 } // namespace

@@ -4,6 +4,7 @@
 // Print, Export as PDF, the menus and Exit. Typing, picking, ticking, Clears
 // and undo through real input are the --gui runs of the scenario files. CTest
 // gives these no printer, and the printing case a private one.
+#include "app/breakdown.h"
 #include "app/message_box.h"
 #include "app/printing.h"
 #include "app/program.h"
@@ -23,6 +24,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPrinter>
@@ -37,6 +39,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 #include <QWheelEvent>
 
 
@@ -384,7 +387,7 @@ private slots:
         QVERIFY(marked());
         pick("Combo13", 5);
         QVERIFY(!marked());
-        QCOMPARE(list->toolTip(), QString());
+        QCOMPARE(list->toolTip(), QString("The count is blank: this row counts nothing"));
         // Undone, the pick gives the typed text back, counted no more than before.
         key(Qt::CTRL | Qt::Key_Z);
         QCOMPARE(list->currentText(), QString("Smoke Munition"));
@@ -398,6 +401,88 @@ private slots:
         QTest::keyClicks(mission->lineEdit(), "Raid");
         QVERIFY(mission->lineEdit()->font().italic());
         QVERIFY(mission->toolTip().contains("mission type"));
+    }
+
+    // A row picked twice, or whose count has changed since its pick, is
+    // underlined and says what it counts; undone, the mark goes.
+    void aRowCountedDifferentlyFromWhatItShowsIsMarked()
+    {
+        oneTruckPicked();
+        auto* list = find<QComboBox>("Combo33");
+        auto underlined = [list] {
+            auto* line = list->findChild<QWidget*>("rowMark");
+            return line && line->isVisible();
+        };
+        QVERIFY(!underlined());
+        pick("Combo33", 1);
+        const QString twice("Counted twice: 1 \u00d7 ZIL Medium Truck + 1 \u00d7 ZIL Medium Truck");
+        QCOMPARE(list->toolTip(), twice);
+        QCOMPARE(list->accessibleDescription(), twice);
+        QVERIFY(underlined());
+        list->lineEdit()->setFocus();
+        key(Qt::CTRL | Qt::Key_Z);
+        QVERIFY(!underlined());
+        QCOMPARE(list->toolTip(), QString());
+        // Typing into the row's count box marks the row as it changes.
+        QTest::keyClicks(find<QLineEdit>("Text10"), "2");
+        QCOMPARE(list->toolTip(), QString("Counted as 1 \u00d7 ZIL Medium Truck; the count now says 12"));
+        QVERIFY(underlined());
+    }
+
+    // Hovering over a summary figure shows what it is made of; Enter on it,
+    // or a click, opens its breakdown, which follows the worksheet, and
+    // Enter on an entry goes to its row.
+    void aFigureOpensItsBreakdownWhichLeadsToItsRows()
+    {
+        oneTruckPicked();
+        auto* squads = find<QLabel>("Label110");
+        QHelpEvent hover(QEvent::ToolTip, QPoint(2, 2), squads->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(squads, &hover);
+        QCOMPARE(QToolTip::text(),
+                 QString("You can carry: 2 squads, made of:\nTrucks row 1, 1 \u00d7 ZIL Medium Truck +2"));
+        QVERIFY(!window().breakdown());
+        squads->setFocus();
+        QTest::keyClick(squads, Qt::Key_Return);
+        auto* entries = window().findChild<QListWidget*>("breakdownEntries");
+        QVERIFY(entries && entries->isVisible());
+        QCOMPARE(entries->count(), 1);
+        QCOMPARE(entries->item(0)->text(), QString("Trucks row 1, 1 \u00d7 ZIL Medium Truck +2"));
+        pick("Combo33", 1);
+        QCOMPARE(entries->item(0)->text(),
+                 QString("Trucks row 1, 1 \u00d7 ZIL Medium Truck + 1 \u00d7 ZIL Medium Truck +4"));
+        entries->activateWindow();
+        entries->setFocus();
+        entries->setCurrentRow(0);
+        QTest::keyClick(entries, Qt::Key_Return);
+        QTRY_VERIFY(find<QComboBox>("Combo33")->hasFocus());
+
+        QTest::mouseClick(find<QLabel>("Label40"), Qt::LeftButton);
+        QCOMPARE(window().breakdown()->figure(), "Label40"_ctl);
+        QCOMPARE(entries->item(0)->text(),
+                 QString("Trucks row 1, 1 \u00d7 ZIL Medium Truck + 1 \u00d7 ZIL Medium Truck +2"));
+        // The Clear empties it.
+        QTest::mouseClick(find<QPushButton>("Command11"), Qt::LeftButton);
+        QCOMPARE(entries->count(), 1);
+        QVERIFY(!(entries->item(0)->flags() & Qt::ItemIsSelectable));
+    }
+
+    // The status line keeps the figures in view, below zero in red; each
+    // opens its breakdown when clicked.
+    void theStatusLineShowsTheFiguresAndOpensTheirBreakdowns()
+    {
+        pick("Combo2", 1);
+        QTest::keyClicks(find<QLineEdit>("Text10"), "-3");
+        pick("Combo33", 1);
+        auto* carry = program->findChild<QLabel*>("stripLabel110");
+        auto* cargo = program->findChild<QLabel*>("stripLabel108");
+        auto* need = program->findChild<QLabel*>("stripLabel75");
+        QCOMPARE(carry->text() + " " + cargo->text() + " " + need->text(),
+                 QString("Carry -6 squads or -15,000 lb Need -12"));
+        const QColor normal = need->palette().color(QPalette::WindowText);
+        QVERIFY(cargo->palette().color(QPalette::WindowText) != normal);
+        QTest::mouseClick(need, Qt::LeftButton);
+        QVERIFY(window().breakdown() && window().breakdown()->isVisible());
+        QCOMPARE(window().breakdown()->figure(), "Label75"_ctl);
     }
 
     // Run at more than one scale factor (see CMakeLists.txt).

@@ -11,6 +11,7 @@
 struct ShownMessage {
     std::string title;
     std::string text;
+    std::string detail = {}; // the line beneath the text, if any
 };
 
 // What a scenario drives: the headless core, or the real window. Each user
@@ -44,6 +45,9 @@ public:
     virtual bool visible(worksheet::Control c) const = 0;
     virtual bool checked(worksheet::Control c) const = 0;
     virtual std::vector<std::string> items(worksheet::Control c) const = 0;
+    // What a row's mark says of the row's list, or "" for none (the core's,
+    // or the window's as it shows it).
+    virtual std::string rowMark(worksheet::Control list) const { return sheet().rowMark(list).value_or(""); }
 
     // Messages shown and answered OK, oldest first, until a scenario checks them.
     std::deque<ShownMessage> messages;

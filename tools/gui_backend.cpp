@@ -42,7 +42,7 @@ void GuiBackend::finishStep()
     // would; left queued, it would pile up over a long run.
     QCoreApplication::processEvents();
     for (const MessageBox::Asked& m : MessageBox::takeAsked())
-        messages.push_back({m.title.toStdString(), m.text.toStdString()});
+        messages.push_back({m.title.toStdString(), m.text.toStdString(), m.detail.toStdString()});
 }
 
 void GuiBackend::restart()
@@ -221,6 +221,15 @@ std::vector<std::string> GuiBackend::items(Control c) const
     for (int i = 0; i < combo->count(); ++i)
         out.push_back(combo->itemText(i).toStdString());
     return out;
+}
+
+std::string GuiBackend::rowMark(Control list) const
+{
+    QWidget* w = window_->widget(list);
+    auto* underline = w ? w->findChild<QWidget*>(QStringLiteral("rowMark")) : nullptr;
+    if (!underline || underline->isHidden())
+        return {};
+    return w->accessibleDescription().section(QLatin1Char('\n'), 0, 0).toStdString();
 }
 
 bool GuiBackend::saveScreenshot(const std::string& path) const

@@ -32,6 +32,8 @@ public:
     bool visible(worksheet::Control c) const override;
     bool checked(worksheet::Control c) const override;
     std::vector<std::string> items(worksheet::Control c) const override;
+    // The mark the list shows: its underline, and what its description says.
+    std::string rowMark(worksheet::Control list) const override;
 
     bool saveScreenshot(const std::string& path) const;
 

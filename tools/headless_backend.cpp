@@ -109,9 +109,9 @@ std::vector<std::string> HeadlessBackend::items(Control c) const
     return {list.begin(), list.end()};
 }
 
-void HeadlessBackend::showMessage(std::string_view title, std::string_view text)
+void HeadlessBackend::showMessage(std::string_view title, std::string_view text, std::string_view detail)
 {
-    messages.push_back({std::string(title), std::string(text)});
+    messages.push_back({std::string(title), std::string(text), std::string(detail)});
 }
 
 void HeadlessBackend::printWindow()

@@ -34,7 +34,7 @@ public:
     std::vector<std::string> items(worksheet::Control c) const override;
 
 private:
-    void showMessage(std::string_view title, std::string_view text) override;
+    void showMessage(std::string_view title, std::string_view text, std::string_view detail) override;
     void printWindow() override;
     void quit() override;
     void show(const plan::Failure& failure);

@@ -1,5 +1,7 @@
 #include "script.h"
 
+#include "worksheet/number.h"
+
 #include <QDir>
 #include <QTemporaryDir>
 
@@ -287,6 +289,60 @@ public:
         }
     }
 
+    // FIGURE CONTROL=NUMBER ...: the figure's entries, in any order, each
+    // written by the number rule; none for an empty breakdown.
+    void expectBreakdownStep(Step& s)
+    {
+        const std::string_view name = takeWord(s.rest);
+        const Control figure = control(name);
+        if (std::find(std::begin(worksheet::ledgerFigures), std::end(worksheet::ledgerFigures), figure) ==
+            std::end(worksheet::ledgerFigures))
+            throw ScriptError{std::string(name) + " is no summary figure"};
+        std::vector<std::string> want;
+        while (!s.rest.empty()) {
+            const std::string_view entry = takeWord(s.rest);
+            const auto eq = entry.find('=');
+            if (eq == std::string_view::npos || eq + 1 == entry.size())
+                throw ScriptError{"expect-breakdown needs CONTROL=NUMBER entries"};
+            want.push_back(std::string(worksheet::declOf(control(entry.substr(0, eq))).name) + "=" +
+                           std::string(entry.substr(eq + 1)));
+        }
+        std::vector<std::string> got;
+        for (const worksheet::LedgerEntry& e : backend_.sheet().ledger(figure))
+            got.push_back(std::string(worksheet::declOf(e.control).name) + "=" + worksheet::formatNumber(e.amount));
+        std::sort(want.begin(), want.end());
+        std::sort(got.begin(), got.end());
+        if (got != want) {
+            std::string found;
+            for (const std::string& e : got)
+                found += " " + e;
+            fail(std::string(name) + ": expected the breakdown " + std::string(s.line.substr(s.verb.size() + 1)) +
+                 ", found" + (found.empty() ? " none" : found));
+        }
+    }
+
+    // LIST TEXT: what the row's mark says; "" for none.
+    void expectMarkStep(Step& s)
+    {
+        const std::string_view name = takeWord(s.rest);
+        const Control list = control(name);
+        if (!backend_.sheet().rowOf(list))
+            throw ScriptError{std::string(name) + " is no row's list"};
+        const std::string want = unquote(s.rest), got = backend_.rowMark(list);
+        if (got != want)
+            fail(std::string(name) + ": expected the mark " + quote(want) + ", found " + quote(got));
+    }
+
+    // The detail line beneath the message an expect-message took last.
+    void expectDetailStep(Step& s)
+    {
+        if (!lastMessage_)
+            throw ScriptError{"expect-detail follows an expect-message"};
+        const std::string want = unquote(s.rest);
+        if (lastMessage_->detail != want)
+            fail("expected the detail " + quote(want) + ", found " + quote(lastMessage_->detail));
+    }
+
     void expectMessageStep(Step& s) { expectMessages(s, 1); }
 
     // expect-messages N TITLE: TEXT is the same message N times over.
@@ -371,6 +427,7 @@ private:
                 got = backend_.messages.front();
                 backend_.messages.pop_front();
             }
+            lastMessage_ = got;
             if (!got || got->title != want.title || got->text != want.text)
                 fail("expected the message " + describe(want) + ", found " + describe(got));
         }
@@ -404,6 +461,7 @@ private:
     std::ostream& out_;
     int lineNo_ = 0;
     bool passed_ = true;
+    std::optional<ShownMessage> lastMessage_;
 };
 
 struct Verb {
@@ -427,6 +485,9 @@ constexpr Verb verbs[] = {
     {"expect-message", &Run::expectMessageStep},
     {"expect-messages", &Run::expectMessagesStep},
     {"expect-no-message", &Run::expectNoMessageStep},
+    {"expect-detail", &Run::expectDetailStep},
+    {"expect-breakdown", &Run::expectBreakdownStep},
+    {"expect-mark", &Run::expectMarkStep},
     {"restart", &Run::restartStep},
     {"save", &Run::saveStep},
     {"open", &Run::openStep},

@@ -109,6 +109,21 @@ double parseNumber(std::string_view text)
     return sign * value;
 }
 
+bool readsANumber(std::string_view text)
+{
+    std::size_t pos = 0;
+    auto peek = [&]() -> char {
+        while (pos < text.size() && isSkipped(text[pos]))
+            ++pos;
+        return pos < text.size() ? text[pos] : '\0';
+    };
+    if (char c = peek(); c == '+' || c == '-')
+        ++pos;
+    if (peek() == '.')
+        ++pos;
+    return isDigit(peek());
+}
+
 std::string formatNumber(double value)
 {
     assert(std::isfinite(value));

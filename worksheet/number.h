@@ -13,6 +13,10 @@ namespace worksheet {
 // the text names a number beyond double range ("1e400").
 double parseNumber(std::string_view text);
 
+// Whether the lenient parse finds a number at the text's start at all, as
+// in "0", "-.5" or "3 trucks"; "abc", "" and "-" read as 0 without one.
+bool readsANumber(std::string_view text);
+
 // Writes a number the way every tally shows it: at most 15 significant
 // digits, no trailing zeros, a leading zero before the point, "-" for
 // negatives, never "-0", and exponent form ("1.5E+20", "1E-05") from 1E+15 up

@@ -7,8 +7,48 @@
 
 namespace worksheet {
 
-Sheet::Sheet(Host& host, std::span<const Route> routes) : host_(host), isChanged_(controlCount, false)
+namespace {
+
+constexpr std::optional<std::size_t> figureIndex(Control c)
 {
+    for (std::size_t i = 0; i < std::size(ledgerFigures); ++i)
+        if (ledgerFigures[i] == c)
+            return i;
+    return std::nullopt;
+}
+
+// An amount as the figures show it, so that an entry reads "0.34" where the
+// sum of doubles would give 0.340000000000146.
+double written(double amount)
+{
+    // Whole numbers below 1E+15 are written as they are.
+    if (!std::isfinite(amount) || (std::fabs(amount) < 1e15 && amount == std::trunc(amount)))
+        return amount;
+    return parseNumber(formatNumber(amount));
+}
+
+std::string_view trimmed(std::string_view t)
+{
+    const auto first = t.find_first_not_of(" \t");
+    return first == std::string_view::npos ? std::string_view{}
+                                           : t.substr(first, t.find_last_not_of(" \t") - first + 1);
+}
+
+std::string described(std::string_view count, std::string_view kind)
+{
+    std::string out(trimmed(count));
+    out += " \u00d7 ";
+    out += kind;
+    return out;
+}
+
+} // namespace
+
+Sheet::Sheet(Host& host, std::span<const Route> routes)
+    : host_(host), isChanged_(controlCount, false), counted_(controlCount)
+{
+    for (Entries& entries : ledger_)
+        entries = std::make_shared<const std::vector<LedgerEntry>>();
     state_.reserve(controlCount);
     for (const auto& decl : form)
         state_.push_back({std::string(decl.text), decl.visible, decl.enabled, false, false, {}});
@@ -32,7 +72,7 @@ double Sheet::number(Control c) const
     return parseNumber(text(c));
 }
 
-template <class Action> void Sheet::transaction(Action&& action, std::optional<Control> typedInto)
+template <class Action> void Sheet::transaction(Control source, Action&& action, std::optional<Control> typedInto)
 {
     // A modal message lets the toolkit deliver events while a handler waits;
     // the worksheet takes one event at a time.
@@ -46,6 +86,9 @@ template <class Action> void Sheet::transaction(Action&& action, std::optional<C
     } ends{inEvent_};
     journal_.clear();
     forgetChanges();
+    picked_.reset();
+    refused_ = false;
+    const Figures before = figures();
     try {
         action();
     } catch (const NumberOverflow&) {
@@ -58,7 +101,187 @@ template <class Action> void Sheet::transaction(Action&& action, std::optional<C
         rollBack();
         throw;
     }
+    if (!refused_)
+        credit(source, before);
     remember(typedInto);
+}
+
+Sheet::Figures Sheet::figures() const
+{
+    Figures out{};
+    for (std::size_t i = 0; i < out.size(); ++i)
+        out[i] = number(ledgerFigures[i]);
+    return out;
+}
+
+namespace {
+
+// Adds amount to c's entry, written by the number rule; an entry that comes
+// to 0 goes.
+void addEntry(std::vector<LedgerEntry>& entries, Control c, double amount)
+{
+    if (amount == 0)
+        return;
+    const auto of = std::find_if(entries.begin(), entries.end(), [&](const LedgerEntry& e) { return e.control == c; });
+    if (of == entries.end()) {
+        entries.push_back({c, written(amount)});
+        return;
+    }
+    of->amount = written(of->amount + amount);
+    if (of->amount == 0)
+        entries.erase(of);
+}
+
+} // namespace
+
+void Sheet::credit(Control source, const Figures& before)
+{
+    const Route* click = routeOf_[static_cast<std::size_t>(Event::Click)][source.index];
+    const std::span<const Row> emptied[] = {click && !picked_ ? click->empties : std::span<const Row>{},
+                                            click && !picked_ ? click->alsoEmpties : std::span<const Row>{}};
+    if (picked_ && click && click->counts) {
+        record(source, Field::Counted);
+        addPick(source, std::move(*picked_));
+    }
+    // A Clear's rows count nothing more.
+    for (std::span<const Row> rows : emptied)
+        for (const Row& row : rows)
+            if (counted_[row.list.index]) {
+                record(row.list, Field::Counted);
+                counted_[row.list.index] = nullptr;
+            }
+
+    const Figures now = figures();
+    for (std::size_t i = 0; i < ledger_.size(); ++i) {
+        double change = now[i] - before[i];
+        const bool clears = !emptied[0].empty() || !emptied[1].empty();
+        if (change == 0 && !clears)
+            continue;
+        std::vector<LedgerEntry> entries = *ledger_[i];
+        // What the Clear's rows' entries held is part of its change, and the
+        // rest is the Clear's own.
+        for (std::span<const Row> rows : emptied)
+            for (const Row& row : rows)
+                if (const auto of = std::find_if(entries.begin(), entries.end(),
+                                                 [&](const LedgerEntry& e) { return e.control == row.list; });
+                    of != entries.end()) {
+                    change += of->amount;
+                    entries.erase(of);
+                }
+        addEntry(entries, source, change);
+        if (entries != *ledger_[i]) {
+            record(ledgerFigures[i], Field::Ledger);
+            ledger_[i] = std::make_shared<const std::vector<LedgerEntry>>(std::move(entries));
+        }
+    }
+}
+
+Sheet::PickNode::~PickNode()
+{
+    // A long run of picks on one row goes node by node, not as deep as it is
+    // long.
+    Picks next = std::move(before);
+    while (next && next.use_count() == 1)
+        next = std::move(next->before);
+}
+
+std::span<const LedgerEntry> Sheet::ledger(Control figure) const
+{
+    const auto i = figureIndex(figure);
+    return i ? std::span<const LedgerEntry>(*ledger_[*i]) : std::span<const LedgerEntry>{};
+}
+
+std::vector<CountedPick> Sheet::countedPicks(Control list) const
+{
+    std::vector<CountedPick> out;
+    for (const PickNode* node = counted_[list.index].get(); node; node = node->before.get())
+        out.push_back(node->pick);
+    std::reverse(out.begin(), out.end());
+    return out;
+}
+
+std::size_t Sheet::countedPickCount(Control list) const
+{
+    return counted_[list.index] ? counted_[list.index]->count : 0;
+}
+
+namespace {
+
+constexpr std::size_t picksWritten = 10;
+
+} // namespace
+
+void Sheet::addPick(Control list, CountedPick pick)
+{
+    const Picks& before = counted_[list.index];
+    const std::size_t count = countedPickCount(list) + 1;
+    auto head = before ? before->head : nullptr;
+    if (count <= picksWritten)
+        head = std::make_shared<const std::string>((before ? *head + " + " : std::string()) +
+                                                   described(pick.count, pick.kind));
+    counted_[list.index] = std::make_shared<const PickNode>(PickNode{std::move(pick), before, count, std::move(head)});
+}
+
+std::string Sheet::countedText(Control list) const
+{
+    const PickNode* newest = counted_[list.index].get();
+    if (!newest)
+        return {};
+    std::string out = *newest->head;
+    if (newest->count > picksWritten)
+        out += " + \u2026 (" + std::to_string(newest->count - picksWritten) + " more)";
+    return out;
+}
+
+const Row* Sheet::rowOf(Control list) const
+{
+    const Route* click = routeOf_[static_cast<std::size_t>(Event::Click)][list.index];
+    return click ? click->counts : nullptr;
+}
+
+std::optional<std::string> Sheet::rowMark(Control list) const
+{
+    const Row* row = rowOf(list);
+    const std::size_t n = countedPickCount(list);
+    if (!row || n == 0)
+        return std::nullopt;
+    if (n > 1)
+        return (n == 2 ? "Counted twice: " : "Counted " + std::to_string(n) + " times: ") + countedText(list);
+    const CountedPick& pick = counted_[list.index]->pick;
+    const std::string& count = text(row->count);
+    const std::string& kind = text(list);
+    if (count != pick.count || kind != pick.kind) {
+        std::string out = "Counted as " + described(pick.count, pick.kind) + "; ";
+        if (count != pick.count)
+            out +=
+                trimmed(count).empty() ? "the count is now blank" : "the count now says " + std::string(trimmed(count));
+        if (count != pick.count && kind != pick.kind)
+            out += " and ";
+        if (kind != pick.kind)
+            out += trimmed(kind).empty() ? "the kind is now blank" : "the kind now says " + kind;
+        return out;
+    }
+    if (!readsANumber(count))
+        return trimmed(count).empty()
+                   ? "The count is blank: this row counts nothing"
+                   : "The count \"" + std::string(trimmed(count)) + "\" is not a number: this row counts nothing";
+    if (const double value = parseNumber(count); value < 0)
+        return "Counts \u2212" + (std::isfinite(value) ? formatNumber(-value) : std::string("\u221e")) +
+               ": this row takes away";
+    return std::nullopt;
+}
+
+void Sheet::setLedger(Control figure, std::vector<LedgerEntry> entries)
+{
+    if (const auto i = figureIndex(figure))
+        ledger_[*i] = std::make_shared<const std::vector<LedgerEntry>>(std::move(entries));
+}
+
+void Sheet::setCountedPicks(Control list, std::vector<CountedPick> picks)
+{
+    counted_[list.index] = nullptr;
+    for (CountedPick& p : picks)
+        addPick(list, std::move(p));
 }
 
 void Sheet::rollBack()
@@ -78,8 +301,7 @@ void Sheet::remember(std::optional<Control> typedInto)
     }
     for (Change& c : step.changes)
         c.after = valueOf(c.control, c.field);
-    std::erase_if(step.changes,
-                  [](const Change& c) { return c.before.text == c.after.text && c.before.flag == c.after.flag; });
+    std::erase_if(step.changes, [](const Change& c) { return c.before == c.after; });
     if (step.changes.empty())
         return;
 
@@ -89,7 +311,7 @@ void Sheet::remember(std::optional<Control> typedInto)
     mayMergeTyping_ = typedInto.has_value();
     if (!merge) {
         if (history_.size() == historyLimit)
-            history_.erase(history_.begin());
+            history_.pop_front();
         history_.push_back(std::move(step));
         return;
     }
@@ -131,6 +353,7 @@ bool Sheet::redo()
 void Sheet::userEdit(Control c, std::string_view text)
 {
     transaction(
+        c,
         [&] {
             setText(c, text);
             if (declOf(c).kind == Kind::List)
@@ -141,23 +364,25 @@ void Sheet::userEdit(Control c, std::string_view text)
 
 void Sheet::userPick(Control c, std::size_t item)
 {
-    transaction([&] {
+    transaction(c, [&] {
         // An item the list does not have is no pick.
         if (item >= items(c).size())
             return;
         setText(c, items(c)[item]);
+        if (const Row* row = rowOf(c))
+            picked_ = CountedPick{text(row->count), text(c)};
         raise(c, Event::Click);
     });
 }
 
 void Sheet::userPress(Control c)
 {
-    transaction([&] { raise(c, Event::Click); });
+    transaction(c, [&] { raise(c, Event::Click); });
 }
 
 void Sheet::userTick(Control c)
 {
-    transaction([&] { setChecked(c, !checked(c)); });
+    transaction(c, [&] { setChecked(c, !checked(c)); });
 }
 
 void Sheet::raise(Control c, Event e)
@@ -190,6 +415,8 @@ Sheet::Value Sheet::valueOf(Control c, Field f) const
     case Field::Enabled: return {{}, s.enabled};
     case Field::Checked: return {{}, s.checked};
     case Field::Typed: return {{}, s.typed};
+    case Field::Ledger: return {{}, false, ledger_[*figureIndex(c)]};
+    case Field::Counted: return {{}, false, {}, counted_[c.index]};
     }
     return {};
 }
@@ -203,12 +430,15 @@ void Sheet::put(Control c, Field f, const Value& v)
     case Field::Enabled: s.enabled = v.flag; break;
     case Field::Checked: s.checked = v.flag; break;
     case Field::Typed: s.typed = v.flag; break;
+    case Field::Ledger: ledger_[*figureIndex(c)] = v.entries; break;
+    case Field::Counted: counted_[c.index] = v.picks; break;
     }
     markChanged(c);
 }
 
 void Sheet::restoreLabels(Mark since)
 {
+    refused_ = true;
     for (auto i = journal_.size(); i > since; --i) {
         const Entry& e = journal_[i - 1];
         if (e.field == Field::Text && declOf(e.control).kind == Kind::Label)

@@ -3,9 +3,12 @@
 #include "form.h"
 #include "host.h"
 #include "messages.h"
+#include "rows.h"
 
 #include <array>
 #include <cstdint>
+#include <deque>
+#include <memory>
 #include <optional>
 #include <span>
 #include <stdexcept>
@@ -29,6 +32,32 @@ struct Route {
     Event event;
     Handler handler;
     int row = 0;
+    // A row's list: the row, whose picks the worksheet counts.
+    const Row* counts = nullptr;
+    // A section's Clear: the rows it empties, its own and another section's.
+    std::span<const Row> empties = {};
+    std::span<const Row> alsoEmpties = {};
+};
+
+// The summary figures whose make-up the worksheet keeps: squads, pounds of
+// cargo, towing places, supplies needed, combat load.
+inline constexpr Control ledgerFigures[] = {"Label110"_ctl, "Label108"_ctl, "Label40"_ctl, "Label75"_ctl,
+                                            "Label121"_ctl};
+
+// One control's part of a summary figure: a row's list (what its picks
+// added), a Clear's button (what its Clear changed beyond taking its rows'
+// parts out) or another control whose event changed the figure.
+struct LedgerEntry {
+    Control control;
+    double amount;
+    friend bool operator==(const LedgerEntry&, const LedgerEntry&) = default;
+};
+
+// A pick counted on a row: the count box's text and the kind, as picked.
+struct CountedPick {
+    std::string count;
+    std::string kind;
+    friend bool operator==(const CountedPick&, const CountedPick&) = default;
 };
 
 // Raised when a handler would write a number that is not finite; the
@@ -127,6 +156,36 @@ public:
     // undo after a save goes back to the plan as saved.
     void endTypingRun() { mayMergeTyping_ = false; }
 
+    // --- The ledger: what each control's events added to each of the
+    // ledgerFigures. Every event's change of a figure is credited to the
+    // event's control (a pick to the row's list); a Clear takes out the
+    // entries of the rows it empties and credits what that leaves unexplained
+    // to its button. A refused or failed event credits nothing. The entries,
+    // each written by the number rule, add up to the figure (to the rounding
+    // of the largest value it has held), none is 0, and undo and redo put
+    // them back with the rest. Empty for a control that is no figure.
+    std::span<const LedgerEntry> ledger(Control figure) const;
+    // The picks counted on a row since it was last emptied by a Clear, the
+    // oldest first (none for a control that is no row's list); refused ones
+    // are not counted.
+    std::vector<CountedPick> countedPicks(Control list) const;
+    std::size_t countedPickCount(Control list) const;
+    // The picks as the worksheet writes them: "2 × ZIL Medium Truck + 2 × ZIL
+    // Medium Truck"; beyond ten, the first ten and how many more.
+    std::string countedText(Control list) const;
+    // The row whose list this is, if any.
+    const Row* rowOf(Control list) const;
+    // Why a row reads differently from what it counts, or nothing for a row
+    // in step (one pick counted, of the count and kind it shows, a number
+    // not below zero) or with no pick counted.
+    std::optional<std::string> rowMark(Control list) const;
+
+    // Put back wholesale, as an opened plan does: outside any event, not
+    // taken back by undo and reported by no changed(). The caller keeps a
+    // figure's entries adding up to it.
+    void setLedger(Control figure, std::vector<LedgerEntry> entries);
+    void setCountedPicks(Control list, std::vector<CountedPick> picks);
+
     // --- What handlers do.
     // Sets a caption or text; a count box with a change handler runs it at
     // once when the text differs, as typing would.
@@ -145,12 +204,13 @@ public:
     void setChecked(Control c, bool checked);
     // Fills a list, which is empty until start-up.
     void setItems(Control c, std::span<const std::string_view> items);
-    void message(const Message& m) { host_.showMessage(m.title, m.text); }
+    void message(const Message& m, std::string_view detail = {}) { host_.showMessage(m.title, m.text, detail); }
     Host& host() { return host_; }
 
     // A point in the current event; restoreLabels puts every caption that
     // changed since then back, so a refused pick leaves no trace in the
-    // tallies. Texts, lists and states are left as they are.
+    // tallies. Texts, lists and states are left as they are. The event counts
+    // as refused: the pick is not counted and nothing is credited.
     using Mark = std::size_t;
     Mark mark() const { return journal_.size(); }
     void restoreLabels(Mark since);
@@ -164,10 +224,24 @@ private:
         bool typed = false;
         std::span<const std::string_view> items;
     };
-    enum class Field : std::uint8_t { Text, Visible, Enabled, Checked, Typed };
+    enum class Field : std::uint8_t { Text, Visible, Enabled, Checked, Typed, Ledger, Counted };
+    using Entries = std::shared_ptr<const std::vector<LedgerEntry>>;
+    // A row's counted picks, the newest first, shared as they grow: a pick
+    // adds a node, undo and redo keep a pointer rather than a copy.
+    struct PickNode {
+        CountedPick pick;
+        mutable std::shared_ptr<const PickNode> before;
+        std::size_t count;                       // this pick and those before it
+        std::shared_ptr<const std::string> head; // the oldest ten as countedText writes them
+        ~PickNode();
+    };
+    using Picks = std::shared_ptr<const PickNode>;
     struct Value {
         std::string text;
         bool flag = false;
+        Entries entries = {}; // a figure's ledger
+        Picks picks = {};     // a row's counted picks
+        friend bool operator==(const Value&, const Value&) = default;
     };
     // What one write inside an event replaced.
     struct Entry {
@@ -187,8 +261,12 @@ private:
         std::vector<Change> changes;
     };
 
-    template <class Action> void transaction(Action&& action, std::optional<Control> typedInto = {});
+    void addPick(Control list, CountedPick pick);
+    template <class Action> void transaction(Control source, Action&& action, std::optional<Control> typedInto = {});
     void rollBack();
+    using Figures = std::array<double, std::size(ledgerFigures)>;
+    Figures figures() const;
+    void credit(Control source, const Figures& before);
     void raise(Control c, Event e);
     void record(Control c, Field f);
     void markChanged(Control c);
@@ -202,12 +280,16 @@ private:
     std::vector<ControlState> state_;
     std::array<std::array<const Route*, controlCount>, eventCount> routeOf_{}; // by event, then control
     std::vector<Entry> journal_;
-    std::vector<Step> history_;
-    std::size_t undone_ = 0; // steps at the end of history_ that were undone
+    std::deque<Step> history_; // the oldest goes from the front once it is full
+    std::size_t undone_ = 0;   // steps at the end of history_ that were undone
     bool mayMergeTyping_ = false;
     std::vector<Control> changed_;
     std::vector<bool> isChanged_;
     bool inEvent_ = false;
+    std::array<Entries, std::size(ledgerFigures)> ledger_; // never changed in place
+    std::vector<Picks> counted_;                           // by list control
+    std::optional<CountedPick> picked_;                    // the current event's pick, once the list shows it
+    bool refused_ = false;                                 // the current event was refused
 };
 
 } // namespace worksheet
