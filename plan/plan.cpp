@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <charconv>
 #include <span>
 #include <string>
@@ -77,6 +78,11 @@ void appendQuoted(QByteArray& out, std::string_view text)
         ++i;
     }
     out += '"';
+}
+
+void appendName(QByteArray& out, Control c)
+{
+    out.append(form[c.index].name.data(), static_cast<qsizetype>(form[c.index].name.size()));
 }
 
 void writeControls(const SheetState& state, QByteArray& out)
@@ -225,6 +231,93 @@ QString readControls(std::span<const Line> lines, SheetState& state)
     return {};
 }
 
+// [ledger]: a line an entry, "FIGURE CONTROL AMOUNT", the figures in the
+// worksheet's order and each one's entries in the ledger's. The amount is
+// written in the fewest digits that read back as the same double, so that a
+// reopened plan's breakdown is the saved one to the last bit.
+void writeLedger(const SheetState& state, QByteArray& out)
+{
+    for (std::size_t f = 0; f < state.ledger.size(); ++f)
+        for (const LedgerEntry& e : state.ledger[f]) {
+            appendName(out, ledgerFigures[f]);
+            out += ' ';
+            appendName(out, e.control);
+            char digits[32];
+            const auto end = std::to_chars(std::begin(digits), std::end(digits), e.amount).ptr;
+            out += ' ';
+            out.append(digits, end - digits);
+            out += '\n';
+        }
+}
+
+QString readLedger(std::span<const Line> lines, SheetState& state)
+{
+    for (const Line& line : lines) {
+        std::string_view rest = line.text;
+        const auto word = [&] {
+            const std::string_view w = rest.substr(0, rest.find(' '));
+            rest.remove_prefix(std::min(rest.size(), w.size() + 1));
+            return w;
+        };
+        const std::string_view figureName = word(), controlName = word(), amount = word();
+        const auto figure = findControl(figureName);
+        const auto at = figure ? std::find(std::begin(ledgerFigures), std::end(ledgerFigures), *figure)
+                               : std::end(ledgerFigures);
+        if (at == std::end(ledgerFigures))
+            return onLine(line, std::string(figureName) + " is no summary figure");
+        const auto control = findControl(controlName);
+        if (!control)
+            return onLine(line, "the worksheet has no control named \"" + std::string(controlName) + "\"");
+        double value = 0;
+        const auto [end, ec] = std::from_chars(amount.data(), amount.data() + amount.size(), value);
+        if (ec != std::errc{} || end != amount.data() + amount.size() || amount.empty() || !rest.empty())
+            return onLine(line, "a breakdown's line is FIGURE CONTROL NUMBER");
+        state.ledger[static_cast<std::size_t>(at - std::begin(ledgerFigures))].push_back({*control, value});
+    }
+    return {};
+}
+
+// [picks]: a line a pick counted on a row, "LIST "COUNT" "KIND"", each row's
+// oldest first, the rows in the form's order.
+void writePicks(const SheetState& state, QByteArray& out)
+{
+    for (const RowPicks& row : state.counted)
+        for (const CountedPick& p : row.picks) {
+            appendName(out, row.list);
+            out += ' ';
+            appendQuoted(out, p.count);
+            out += ' ';
+            appendQuoted(out, p.kind);
+            out += '\n';
+        }
+}
+
+QString readPicks(std::span<const Line> lines, SheetState& state)
+{
+    for (const Line& line : lines) {
+        std::string_view rest = line.text;
+        const std::string_view name = rest.substr(0, rest.find(' '));
+        const auto list = findControl(name);
+        if (!list)
+            return onLine(line, "the worksheet has no control named \"" + std::string(name) + "\"");
+        rest.remove_prefix(name.size());
+        CountedPick pick;
+        for (std::string* text : {&pick.count, &pick.kind}) {
+            if (rest.empty() || rest.front() != ' ')
+                return onLine(line, "a pick's line is LIST \"COUNT\" \"KIND\"");
+            rest.remove_prefix(1);
+            if (const std::string what = takeQuoted(rest, *text); !what.empty())
+                return onLine(line, std::string(name) + ": " + what);
+        }
+        if (!rest.empty())
+            return onLine(line, "a pick's line is LIST \"COUNT\" \"KIND\"");
+        if (state.counted.empty() || state.counted.back().list != *list)
+            state.counted.push_back({*list, {}});
+        state.counted.back().picks.push_back(std::move(pick));
+    }
+    return {};
+}
+
 // The sections of a plan, each one kind of state, in the order written.
 struct Section {
     std::string_view header;
@@ -234,6 +327,8 @@ struct Section {
 
 constexpr Section sections[] = {
     {"[controls]", writeControls, readControls},
+    {"[ledger]", writeLedger, readLedger},
+    {"[picks]", writePicks, readPicks},
 };
 
 Read failed(QString why)

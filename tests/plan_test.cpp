@@ -98,7 +98,7 @@ const BadFile badFiles[] = {
      contents([](const QByteArray& good) { return replaced(good, "\nText10 ", "\nText99 "); }),
      "line 23: the worksheet has no control named \"Text99\""},
     {"a control named twice",
-     contents([](const QByteArray& good) { return replaced(good, "[end]", "Text10 \"3\" visible enabled\n[end]"); }),
+     contents([](const QByteArray& good) { return replaced(good, "[ledger]", "Text10 \"3\" visible enabled\n[ledger]"); }),
      "Text10 is named a second time"},
     {"a control left out",
      contents([](const QByteArray& good) { return replaced(good, "Text10 \"2\" visible enabled\n", ""); }),
@@ -120,6 +120,31 @@ const BadFile badFiles[] = {
     {"an unknown escape",
      contents([](const QByteArray& good) { return replaced(good, "Text10 \"2\"", "Text10 \"\\q\""); }),
      "unknown escape \\q"},
+    {"a breakdown of a label that is no summary figure",
+     contents([](const QByteArray& good) { return replaced(good, "Label110 Combo33 4\n", "Label1 Combo33 4\n"); }),
+     "Label1 is no summary figure"},
+    {"a share that is no number",
+     contents([](const QByteArray& good) { return replaced(good, "Label110 Combo33 4\n", "Label110 Combo33 4x\n"); }),
+     "FIGURE CONTROL NUMBER"},
+    {"a share of 0",
+     contents([](const QByteArray& good) { return replaced(good, "Label110 Combo33 4\n", "Label110 Combo33 0\n"); }),
+     "Label110's breakdown gives Combo33 a share that is 0"},
+    {"two shares of one row in one figure", contents([](const QByteArray& good) {
+         return replaced(good, "Label110 Combo33 4\n", "Label110 Combo33 4\nLabel110 Combo33 1\n");
+     }),
+     "Label110's breakdown names Combo33 twice"},
+    {"a pick of a kind the list has not", contents([](const QByteArray& good) {
+         return replaced(good, "\"ZIL Medium Truck\"\n[end]", "\"Tiger Tank\"\n[end]");
+     }),
+     "Combo33 has a pick of a kind it does not have"},
+    {"picks on the mission type", contents([](const QByteArray& good) {
+         return replaced(good, "\nCombo33 \"2\" \"ZIL", "\nCombo2 \"2\" \"ZIL");
+     }),
+     "picks are counted on a control that is no row's list"},
+    {"one row's picks in two places", contents([](const QByteArray& good) {
+         return replaced(good, "[end]", "Combo34 \"1\" \"Landrover\"\nCombo33 \"1\" \"Landrover\"\n[end]");
+     }),
+     "Combo33's picks are out of order or given twice"},
     {"an unknown state",
      contents([](const QByteArray& good) { return replaced(good, "Text10 \"2\" visible", "Text10 \"2\" shown"); }),
      "unknown state \"shown\""},

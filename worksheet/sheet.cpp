@@ -452,20 +452,62 @@ SheetState Sheet::state() const
     out.controls.reserve(controlCount);
     for (const ControlState& s : state_)
         out.controls.push_back({s.text, s.visible, s.enabled, s.checked, s.typed});
+    for (std::size_t i = 0; i < ledger_.size(); ++i)
+        out.ledger[i] = *ledger_[i];
+    for (std::uint16_t i = 0; i < controlCount; ++i)
+        if (counted_[i])
+            out.counted.push_back({Control{i}, countedPicks(Control{i})});
     return out;
 }
 
 bool Sheet::holds(const SheetState& state) const
 {
-    if (state.controls.size() != controlCount)
-        return false;
-    for (std::size_t i = 0; i < controlCount; ++i) {
-        const ControlState& s = state_[i];
-        if (state.controls[i] != ControlValues{s.text, s.visible, s.enabled, s.checked, s.typed})
-            return false;
-    }
-    return true;
+    return this->state() == state;
 }
+
+namespace {
+
+bool isRowList(Control list)
+{
+    const auto in = [&](std::span<const Row> rows) {
+        return std::any_of(rows.begin(), rows.end(), [&](const Row& r) { return r.list == list; });
+    };
+    return in(truckRows) || in(apcRows) || in(armourRows) || in(otherVehicleRows) || in(infantryRows) ||
+           in(weaponRows) || in(towedRows) || supplyRow.list == list;
+}
+
+std::string whyNotLedger(const SheetState& state)
+{
+    for (std::size_t f = 0; f < state.ledger.size(); ++f) {
+        const std::string figure(form[ledgerFigures[f].index].name);
+        const auto& entries = state.ledger[f];
+        for (auto e = entries.begin(); e != entries.end(); ++e) {
+            if (e->control.index >= controlCount)
+                return figure + "'s breakdown names no control of the worksheet";
+            const std::string name(form[e->control.index].name);
+            if (!std::isfinite(e->amount) || e->amount == 0)
+                return figure + "'s breakdown gives " + name + " a share that is 0 or no number";
+            if (std::any_of(entries.begin(), e, [&](const LedgerEntry& o) { return o.control == e->control; }))
+                return figure + "'s breakdown names " + name + " twice";
+        }
+    }
+    for (auto row = state.counted.begin(); row != state.counted.end(); ++row) {
+        if (row->list.index >= controlCount || !isRowList(row->list))
+            return "picks are counted on a control that is no row's list";
+        const std::string name(form[row->list.index].name);
+        if (row != state.counted.begin() && !(std::prev(row)->list.index < row->list.index))
+            return name + "'s picks are out of order or given twice";
+        if (row->picks.empty())
+            return name + " has an empty list of picks";
+        const auto items = itemsOf(form[row->list.index].items);
+        for (const CountedPick& p : row->picks)
+            if (std::find(items.begin(), items.end(), p.kind) == items.end())
+                return name + " has a pick of a kind it does not have";
+    }
+    return {};
+}
+
+} // namespace
 
 std::string Sheet::whyNot(const SheetState& state)
 {
@@ -496,7 +538,7 @@ std::string Sheet::whyNot(const SheetState& state)
         if (v.visible && d.kind != Kind::Window && d.left >= hiddenPartLeft)
             return name + " belongs to the hidden part and is never shown";
     }
-    return {};
+    return whyNotLedger(state);
 }
 
 std::string Sheet::restore(const SheetState& state)
@@ -516,6 +558,11 @@ std::string Sheet::restore(const SheetState& state)
         s.typed = v.typed;
         markChanged(Control{i});
     }
+    for (std::size_t i = 0; i < ledger_.size(); ++i)
+        ledger_[i] = std::make_shared<const std::vector<LedgerEntry>>(state.ledger[i]);
+    std::fill(counted_.begin(), counted_.end(), nullptr);
+    for (const RowPicks& row : state.counted)
+        setCountedPicks(row.list, row.picks);
     journal_.clear();
     history_.clear();
     undone_ = 0;

@@ -76,11 +76,21 @@ struct ControlValues {
     friend bool operator==(const ControlValues&, const ControlValues&) = default;
 };
 
+// The picks counted on one row, as a plan keeps them.
+struct RowPicks {
+    Control list;
+    std::vector<CountedPick> picks; // the oldest first
+    friend bool operator==(const RowPicks&, const RowPicks&) = default;
+};
+
 // The whole of a worksheet's state, as a saved plan keeps it: each control's
-// values, in the form's order. The list items are not part of it; start-up
-// fills them and nothing changes them.
+// values, in the form's order, each summary figure's ledger and each row's
+// counted picks. The list items are not part of it; start-up fills them and
+// nothing changes them.
 struct SheetState {
     std::vector<ControlValues> controls;
+    std::array<std::vector<LedgerEntry>, std::size(ledgerFigures)> ledger; // in ledgerFigures' order
+    std::vector<RowPicks> counted; // the rows with picks counted, in the form's order
     friend bool operator==(const SheetState&, const SheetState&) = default;
 };
 
@@ -146,7 +156,10 @@ public:
     // caption the control can show (a label its own, a blank or a number as
     // the number rule writes it; a button, check box or the window only its
     // own), a check only on a check box, a typed mark only on a list, and
-    // nothing of the bookkeeping part shown.
+    // nothing of the bookkeeping part shown; a ledger's entries finite, not
+    // 0 and each control once a figure; counted picks only on a row's list,
+    // each of a kind the list has. (That a figure's entries add up to it is
+    // not asked: after numbers too large to add exactly, they need not.)
     static std::string whyNot(const SheetState& state);
     // Puts the whole state in place when whyNot finds nothing, and reports
     // every control changed; the history starts empty. Returns whyNot's
