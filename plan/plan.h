@@ -15,6 +15,11 @@
 //     Label1 "3" hidden enabled
 //     Combo33 "ZIL Medium Truck" visible enabled
 //     ...
+//     [ledger]
+//     Label110 Combo33 4
+//     ...
+//     [picks]
+//     Combo33 "2" "ZIL Medium Truck"
 //     [end]
 //
 // The first line names the format and its version. Each section holds one
@@ -22,7 +27,10 @@
 // form's order: its name, its text in double quotes (with \", \\, \n, \r, \t
 // and \xHH for the other control characters and for bytes that are no
 // UTF-8), visible or hidden, enabled or disabled, then checked and typed
-// where they hold.
+// where they hold. [ledger] holds each summary figure's breakdown, a line an
+// entry: the figure, the control credited and its share; [picks] the picks
+// each row has counted, a line a pick: the row's list, the count and the
+// kind.
 //
 // A file read is untrusted: nothing of it reaches a worksheet unless the
 // whole of it is a plan that a worksheet could hold.
