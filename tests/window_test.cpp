@@ -17,6 +17,7 @@
 #include "worksheet/rows.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -272,14 +273,47 @@ private slots:
             QVERIFY2(w, declOf(c).name.data());
             QVERIFY2(!w->accessibleName().isEmpty(), declOf(c).name.data());
         }
-        QCOMPARE(find<QComboBox>("Combo42")->accessibleName(), QString("APCs, row 4, kind"));
-        QCOMPARE(find<QWidget>("Check2")->accessibleName(), QString("Infantry, row 9, marching"));
-        QCOMPARE(find<QLabel>("Label110")->accessibleName(), QString("You can carry: 0 squads"));
-        QCOMPARE(find<QWidget>("Command11")->toolTip(), QString("Clears the truck rows, and the APC rows as well"));
-        // Each caption is its control's buddy, beside it in one group.
-        for (const Caption& k : captions()) {
-            auto* caption = qobject_cast<QLabel*>(window().widget(k.caption));
-            QVERIFY2(caption && caption->buddy() == window().widget(k.of), declOf(k.caption).name.data());
+        // What a screen reader says of a few controls, and what each button
+        // beside a section does.
+        const struct {
+            const char* control;
+            const char* name;
+            const char* tip = "";
+        } heard[] = {
+            {"Combo42", "APCs, row 4, kind"},
+            {"Check2", "Infantry, row 9, marching"},
+            {"Label110", "You can carry: 0 squads"},
+            {"Label108", "Or: 0 pounds of cargo"},
+            {"Label40", "You can tow: 0 weapons from the towed section"},
+            {"Label75", "You will need: 0 combat supplies for the mission"},
+            {"Label121", "Of those: 0 supplies carried as the combat load"},
+            {"Command11", "Trucks, clear", "Clears the truck rows, and the APC rows as well"},
+            {"Command19", "Armour, clear", "Clears the armour rows"},
+            {"Command5", "Vehicles, clear", "Clears the vehicle rows"},
+            {"Command7", "APCs, clear", "Clears the APC rows"},
+            {"Command2", "Infantry, clear", "Clears the infantry rows and their Marching ticks"},
+            {"Command8", "Weapons, clear", "Clears the weapon rows and the combat supplies row"},
+            {"Command16", "Towed units, clear", "Clears the towed unit rows"},
+        };
+        for (const auto& h : heard) {
+            QWidget* w = find<QWidget>(h.control);
+            QCOMPARE(w->accessibleName(), QString(h.name));
+            if (*h.tip)
+                QCOMPARE(w->toolTip(), QString(h.tip));
+        }
+        // A list's accessible interface is its own: named by its row, its
+        // value what it shows.
+        pick("Combo2", 1);
+        QTest::keyClicks(find<QLineEdit>("Text10"), "2");
+        pick("Combo33", 1);
+        QAccessibleInterface* list = QAccessible::queryAccessibleInterface(find<QComboBox>("Combo33"));
+        QCOMPARE(list->text(QAccessible::Name), QString("Trucks, row 1, kind"));
+        QCOMPARE(list->text(QAccessible::Value), QString("ZIL Medium Truck"));
+        // Each caption is its control's buddy.
+        for (auto [caption, of] : {std::pair{"Label84", "Text35"}, {"Label85", "Text36"}, {"Label3", "Combo2"},
+                                   {"Label38", "Combo26"}, {"Label64", "Text29"}}) {
+            auto* label = find<QLabel>(caption);
+            QVERIFY2(label && label->buddy() == find<QWidget>(of), caption);
         }
         // Each section's heading heads its group; no control lies under a
         // group it is not in (a click there would go to the group).
@@ -657,7 +691,11 @@ private slots:
         QCOMPARE(asked.size(), 1u);
         QVERIFY(asked[0].text.contains(COMBAT_WORKSHEET_VERSION));
 
-        // Every menu item has its letter; F10 opens the first menu.
+        // Every menu and menu item has its letter; F10 opens the first menu.
+        QStringList menus;
+        for (QAction* menu : program->menuBar()->actions())
+            menus << menu->text();
+        QCOMPARE(menus, QStringList({"&File", "&Edit", "&Help"}));
         for (QAction* menu : program->menuBar()->actions())
             for (QAction* item : menu->menu()->actions())
                 QVERIFY2(item->isSeparator() || item->text().contains('&'), qPrintable(item->text()));
