@@ -9,7 +9,7 @@
 namespace {
 
 struct NoMessages final : worksheet::Host {
-    void showMessage(std::string_view, std::string_view) override {}
+    void showMessage(std::string_view, std::string_view, std::string_view) override {}
     void printWindow() override {}
     void quit() override {}
 };
