@@ -311,7 +311,7 @@ private slots:
         QCOMPARE(list->text(QAccessible::Value), QString("ZIL Medium Truck"));
         // Each caption is its control's buddy.
         for (auto [caption, of] : {std::pair{"Label84", "Text35"}, {"Label85", "Text36"}, {"Label3", "Combo2"},
-                                   {"Label38", "Combo26"}, {"Label64", "Text29"}}) {
+                                   {"Label5", "Check1"}, {"Label38", "Combo26"}, {"Label64", "Text29"}}) {
             auto* label = find<QLabel>(caption);
             QVERIFY2(label && label->buddy() == find<QWidget>(of), caption);
         }
