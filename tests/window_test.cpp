@@ -278,9 +278,10 @@ private slots:
         const struct {
             const char* control;
             const char* name;
-            const char* tip = "";
+            const char* tip = nullptr; // unchecked
         } heard[] = {
-            {"Combo42", "APCs, row 4, kind"},
+            {"Combo42", "APCs, row 4, kind", "Type a count and choose a mission type first"},
+            {"Text46", "APCs, row 1, count", ""},
             {"Check2", "Infantry, row 9, marching"},
             {"Label110", "You can carry: 0 squads"},
             {"Label108", "Or: 0 pounds of cargo"},
@@ -298,7 +299,7 @@ private slots:
         for (const auto& h : heard) {
             QWidget* w = find<QWidget>(h.control);
             QCOMPARE(w->accessibleName(), QString(h.name));
-            if (*h.tip)
+            if (h.tip)
                 QCOMPARE(w->toolTip(), QString(h.tip));
         }
         // A list's accessible interface is its own: named by its row, its
