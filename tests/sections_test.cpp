@@ -430,14 +430,15 @@ TEST(Ledger, WritesTenPicksAndTakesStateBackWholesale)
     EXPECT_TRUE(written.ends_with(" \u00d7 Trailer + \u2026 (1 more)")) << written;
     EXPECT_EQ(std::count(written.begin(), written.end(), '+'), 10);
 
+    // The last truck row's one pick, of 10 PTS, is taken over by the plan's.
     Worksheet opened;
-    opened.sheet.setCountedPicks(truckRows[1].list, {{"3", "PTS"}, {"1", "PTS"}});
-    opened.sheet.setLedger(summary::towing, {{truckRows[4].list, 10}, {truckRows[1].list, -10}});
-    opened.sheet.userEdit(truckRows[1].count, "2");
-    opened.choose(truckRows[1].list, "PTS");
-    EXPECT_EQ(opened.sheet.rowMark(truckRows[1].list), "Counted 3 times: 3 \u00d7 PTS + 1 \u00d7 PTS + 2 \u00d7 PTS");
+    opened.sheet.setCountedPicks(truckRows[4].list, {{"3", "PTS"}, {"7", "PTS"}});
+    opened.sheet.setLedger(summary::towing, {{truckRows[4].list, 3}, {truckRows[0].list, 7}});
+    opened.sheet.userEdit(truckRows[4].count, "2");
+    opened.choose(truckRows[4].list, "PTS");
+    EXPECT_EQ(opened.sheet.countedPicks(truckRows[4].list),
+              (std::vector<CountedPick>{{"3", "PTS"}, {"7", "PTS"}, {"2", "PTS"}}));
     const auto towing = opened.sheet.ledger(summary::towing);
     ASSERT_EQ(towing.size(), 2u);
-    EXPECT_EQ(towing[1].control, truckRows[1].list);
-    EXPECT_EQ(towing[1].amount, -8);
+    EXPECT_EQ(towing[0].amount, 5);
 }
