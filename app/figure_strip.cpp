@@ -70,14 +70,7 @@ void FigureStrip::refresh()
         const double value = worksheet_.sheet().number(figure);
         QLabel* part = parts_[i];
         part->setText(QLatin1String(partText[i].before) + grouped(value) + QLatin1String(partText[i].after));
-        // Red, and in words for those who cannot see it.
-        const auto note = overCapacityNote(figure, value);
-        QPalette palette;
-        if (note)
-            palette.setColor(QPalette::WindowText, QColor(0xc0, 0x00, 0x00));
-        part->setPalette(palette);
-        part->setToolTip(note.value_or(QString()));
-        part->setAccessibleDescription(note.value_or(QString()));
+        WorksheetWindow::showOverCapacity(part, figure, value);
     }
 }
 

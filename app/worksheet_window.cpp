@@ -568,18 +568,22 @@ void WorksheetWindow::sync(Control c)
     w->setVisible(sheet_->visible(c));
 }
 
-void WorksheetWindow::showFigure(QLabel* label, Control c)
+void WorksheetWindow::showOverCapacity(QLabel* label, Control figure, double value)
 {
-    // Over capacity shows in red, and in words for those who cannot see it;
-    // a screen reader hears the figure with its meaning.
-    const double value = sheet_->number(c);
-    const auto note = overCapacityNote(c, value);
+    const auto note = overCapacityNote(figure, value);
     QPalette palette;
     if (note)
         palette.setColor(QPalette::WindowText, QColor(0xc0, 0x00, 0x00));
     label->setPalette(palette);
     label->setToolTip(note.value_or(QString()));
     label->setAccessibleDescription(note.value_or(QString()));
+}
+
+void WorksheetWindow::showFigure(QLabel* label, Control c)
+{
+    // A screen reader hears the figure with its meaning.
+    const double value = sheet_->number(c);
+    showOverCapacity(label, c, value);
     label->setAccessibleName(figureNameOf(c, value));
 }
 

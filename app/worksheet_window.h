@@ -59,6 +59,10 @@ public:
     bool savePlan(const QString& path);
     void startOver();
 
+    // A summary figure below zero, where it is a capacity, shows in red and
+    // says in its tooltip and description by how much it is over.
+    static void showOverCapacity(QLabel* label, worksheet::Control figure, double value);
+
     // Opens what the summary figure is made of (one of worksheet::ledger-
     // Figures), as clicking it, or Enter or Space on it, does; the
     // breakdown follows the worksheet while it is open.
