@@ -26,16 +26,26 @@ bool isDigit(char c)
 // so it can be clamped there without changing the result.
 constexpr long long exponentLimit = 1'000'000'000'000'000;
 
+// A read of a number's text from the front: peek() passes over what the
+// number rule skips and gives the next character, or '\0' at the end.
+struct Cursor {
+    std::string_view text;
+    std::size_t pos = 0;
+    char peek()
+    {
+        while (pos < text.size() && isSkipped(text[pos]))
+            ++pos;
+        return pos < text.size() ? text[pos] : '\0';
+    }
+};
+
 } // namespace
 
 double parseNumber(std::string_view text)
 {
-    std::size_t pos = 0;
-    auto peek = [&]() -> char {
-        while (pos < text.size() && isSkipped(text[pos]))
-            ++pos;
-        return pos < text.size() ? text[pos] : '\0';
-    };
+    Cursor cursor{text};
+    std::size_t& pos = cursor.pos;
+    const auto peek = [&] { return cursor.peek(); };
 
     bool negative = false;
     if (char c = peek(); c == '+' || c == '-') {
@@ -111,12 +121,9 @@ double parseNumber(std::string_view text)
 
 bool readsANumber(std::string_view text)
 {
-    std::size_t pos = 0;
-    auto peek = [&]() -> char {
-        while (pos < text.size() && isSkipped(text[pos]))
-            ++pos;
-        return pos < text.size() ? text[pos] : '\0';
-    };
+    Cursor cursor{text};
+    std::size_t& pos = cursor.pos;
+    const auto peek = [&] { return cursor.peek(); };
     if (char c = peek(); c == '+' || c == '-')
         ++pos;
     if (peek() == '.')
