@@ -1,8 +1,16 @@
 #include "plan.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+
+#include <sys/stat.h>
+#include <sys/xattr.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 
 #include <algorithm>
 #include <charconv>
@@ -19,6 +27,7 @@ namespace {
 
 constexpr std::string_view formatName = "Combat Worksheet plan ";
 constexpr std::string_view endLine = "[end]";
+constexpr std::string_view byteOrderMark = "\xef\xbb\xbf";
 
 // The length of the well-formed UTF-8 sequence that starts at text[at], or 0
 // where none does.
@@ -336,6 +345,35 @@ Read failed(QString why)
     return {{}, std::move(why)};
 }
 
+Read readSections(std::span<const Line> lines)
+{
+    Read result;
+    std::size_t at = 1;
+    for (const Section& s : sections) {
+        if (at >= lines.size())
+            return failed(QStringLiteral("it is cut short before %1").arg(QString::fromUtf8(s.header)));
+        if (lines[at].text != s.header)
+            return failed(onLine(lines[at], std::string(s.header) + " was due"));
+        const std::size_t first = ++at;
+        while (at < lines.size() && !lines[at].text.starts_with('[')) {
+            if (lines[at].text.empty())
+                return failed(onLine(lines[at], "a blank line inside " + std::string(s.header)));
+            ++at;
+        }
+        if (QString error = s.read(std::span(lines).subspan(first, at - first), result.state); !error.isEmpty())
+            return failed(std::move(error));
+    }
+    if (at >= lines.size())
+        return failed(QStringLiteral("it is cut short (no [end] line)"));
+    if (lines[at].text != endLine)
+        return failed(onLine(lines[at], "[end] was due"));
+    if (at + 1 != lines.size())
+        return failed(onLine(lines[at + 1], "something follows [end]"));
+    if (const std::string why = Sheet::whyNot(result.state); !why.empty())
+        return failed(QString::fromStdString(why));
+    return result;
+}
+
 } // namespace
 
 QByteArray toText(const SheetState& state)
@@ -359,7 +397,11 @@ Read fromText(QByteArrayView bytes)
 {
     if (bytes.size() > largestPlan)
         return failed(QStringLiteral("it is larger than any plan could be (over 1 MiB)"));
-    const std::string_view text(bytes.data(), static_cast<std::size_t>(bytes.size()));
+    std::string_view text(bytes.data(), static_cast<std::size_t>(bytes.size()));
+    // A plan that passed through a Windows editor may start with a byte-order
+    // mark and end its lines in CR LF; it is the same plan.
+    if (text.starts_with(byteOrderMark))
+        text.remove_prefix(byteOrderMark.size());
     // Text a person can read and edit: UTF-8, without control characters
     // other than the line breaks.
     int lineNumber = 1;
@@ -368,59 +410,68 @@ Read fromText(QByteArrayView bytes)
         const std::size_t length = utf8Length(text, i);
         if (c == '\n')
             ++lineNumber;
-        else if (length == 0 || c < 0x20 || c == 0x7f)
+        else if (length == 0)
             return failed(QStringLiteral("line %1 holds a byte that is no UTF-8 text").arg(lineNumber));
+        else if ((c < 0x20 || c == 0x7f) && !(c == '\r' && i + 1 < text.size() && text[i + 1] == '\n'))
+            return failed(QStringLiteral("line %1 holds a control character (%2)")
+                              .arg(lineNumber)
+                              .arg(QStringLiteral("byte 0x%1").arg(c, 2, 16, QLatin1Char('0'))));
         i += length;
     }
 
     std::vector<Line> lines;
     for (std::size_t start = 0; start < text.size();) {
         const std::size_t end = std::min(text.find('\n', start), text.size());
-        lines.push_back({static_cast<int>(lines.size()) + 1, text.substr(start, end - start)});
+        std::string_view line = text.substr(start, end - start);
+        if (line.ends_with('\r'))
+            line.remove_suffix(1);
+        lines.push_back({static_cast<int>(lines.size()) + 1, line});
         start = end + 1;
     }
     if (lines.empty() || !lines.front().text.starts_with(formatName))
         return failed(QStringLiteral("it is not a Combat Worksheet plan"));
+    // Any version above this one's is a newer format, however many digits.
     const std::string_view version = lines.front().text.substr(formatName.size());
-    int number = 0;
-    const auto [end, ec] = std::from_chars(version.data(), version.data() + version.size(), number);
-    if (ec != std::errc{} || end != version.data() + version.size() || number < 1 || version.front() == '0')
+    if (version.empty() || version.front() == '0' ||
+        !std::all_of(version.begin(), version.end(), [](char c) { return c >= '0' && c <= '9'; }))
         return failed(QStringLiteral("it is not a Combat Worksheet plan"));
-    if (number > formatVersion)
+    if (version != std::to_string(formatVersion))
         return failed(QStringLiteral("it was saved by a newer Combat Worksheet (plan format %1; this one reads "
                                      "format %2)")
-                          .arg(number)
+                          .arg(QString::fromLatin1(version.data(), static_cast<qsizetype>(version.size())))
                           .arg(formatVersion));
 
-    Read result;
-    std::size_t at = 1;
-    for (const Section& s : sections) {
-        if (at >= lines.size())
-            return failed(QStringLiteral("it is cut short before %1").arg(QString::fromUtf8(s.header)));
-        if (lines[at].text != s.header)
-            return failed(onLine(lines[at], std::string(s.header) + " was due"));
-        const std::size_t first = ++at;
-        while (at < lines.size() && !lines[at].text.starts_with('['))
-            ++at;
-        if (QString error = s.read(std::span(lines).subspan(first, at - first), result.state); !error.isEmpty())
-            return failed(std::move(error));
-    }
-    if (at >= lines.size())
-        return failed(QStringLiteral("it is cut short (no [end] line)"));
-    if (lines[at].text != endLine)
-        return failed(onLine(lines[at], "[end] was due"));
-    if (at + 1 != lines.size())
-        return failed(onLine(lines[at + 1], "something follows [end]"));
-    if (const std::string why = Sheet::whyNot(result.state); !why.empty())
-        return failed(QString::fromStdString(why));
+    Read result = readSections(lines);
+    // A file that does not end as every plan does was cut short or damaged
+    // on its way, whatever its first fault.
+    if (!result.ok() && lines.back().text != endLine && !result.error.startsWith(QLatin1String("it is cut short")))
+        result.error = QStringLiteral("it is incomplete or damaged (it does not end with [end]): ") + result.error;
     return result;
 }
+
+
+namespace {
+
+// Why a path that does not lead to a file leads nowhere: a link to a file
+// that is not there, a link that leads back to itself, or nothing at all.
+QString whyMissing(const QString& path)
+{
+    const QByteArray native = QFile::encodeName(path);
+    struct stat leads {};
+    if (::stat(native.constData(), &leads) != 0 && errno == ELOOP)
+        return QStringLiteral("it is a link that leads back to itself");
+    if (QFileInfo(path).isSymLink())
+        return QStringLiteral("it is a link to a file that is not there");
+    return QStringLiteral("there is no such file");
+}
+
+} // namespace
 
 Read read(const QString& path)
 {
     const QFileInfo info(path);
     if (!info.exists())
-        return failed(QStringLiteral("there is no such file"));
+        return failed(whyMissing(path));
     if (info.isDir())
         return failed(QStringLiteral("it is a folder"));
     if (!info.isFile())
@@ -445,14 +496,100 @@ QString open(Sheet& sheet, const QString& path)
     return QString::fromStdString(sheet.restore(plan.state));
 }
 
+namespace {
+
+// Gives the new file what the old one had beyond its text: its mode, its
+// owner and group where this user may set them, and its extended
+// attributes, the ACLs among them (the mode first, as an ACL sets the
+// group's bits).
+void keepAttributes(int fd, const QByteArray& old, const struct stat& was)
+{
+    ::fchmod(fd, was.st_mode & 07777);
+    if (::fchown(fd, was.st_uid, was.st_gid) != 0 && ::fchown(fd, static_cast<uid_t>(-1), was.st_gid) != 0) {
+        // Another user's plan becomes this user's, as any file one writes.
+    }
+    const ssize_t size = ::listxattr(old.constData(), nullptr, 0);
+    if (size <= 0)
+        return;
+    std::vector<char> names(static_cast<std::size_t>(size));
+    const ssize_t got = ::listxattr(old.constData(), names.data(), names.size());
+    for (std::size_t at = 0; got > 0 && at < static_cast<std::size_t>(got);) {
+        const char* name = names.data() + at;
+        at += std::strlen(name) + 1;
+        const ssize_t length = ::getxattr(old.constData(), name, nullptr, 0);
+        if (length < 0)
+            continue;
+        std::vector<char> value(static_cast<std::size_t>(length));
+        const ssize_t read = ::getxattr(old.constData(), name, value.data(), value.size());
+        if (read >= 0)
+            (void)::fsetxattr(fd, name, value.data(), static_cast<std::size_t>(read), 0);
+    }
+}
+
+// Writes the whole text to fd, past the stream's buffers; returns the
+// system's reason for a write that failed, else empty.
+QString writeAll(int fd, QByteArrayView text)
+{
+    for (qsizetype done = 0; done < text.size();) {
+        const ssize_t wrote = ::write(fd, text.data() + done, static_cast<std::size_t>(text.size() - done));
+        if (wrote < 0 && errno == EINTR)
+            continue;
+        if (wrote <= 0)
+            return QString::fromLocal8Bit(std::strerror(wrote < 0 ? errno : EIO));
+        done += wrote;
+    }
+    return {};
+}
+
+QString systemReason(const QFileDevice& file)
+{
+    const QString why = file.errorString();
+    return why.isEmpty() || why == QLatin1String("Unknown error") ? QStringLiteral("the system gave no reason") : why;
+}
+
+} // namespace
+
 QString write(const SheetState& state, const QString& path)
 {
-    QSaveFile file(path);
+    const QByteArray text = toText(state);
+    // A plan that would not open again is not written at all.
+    if (text.size() > largestPlan)
+        return QStringLiteral("the plan would be larger than a plan may be (over 1 MiB); shorten its longest texts");
+    if (const Read back = fromText(text); !back.ok() || back.state != state)
+        return QStringLiteral("the plan would not open again as it is (%1)").arg(back.error);
+
+    // Through a link, the file it leads to is written, and the link stays.
+    QString target = path;
+    QFileInfo info(path);
+    if (info.isSymLink()) {
+        if (!info.exists())
+            return whyMissing(path);
+        target = info.canonicalFilePath();
+        info = QFileInfo(target);
+    }
+    if (info.exists() && !info.isFile())
+        return info.isDir() ? QStringLiteral("it is a folder") : QStringLiteral("it is not an ordinary file");
+    const QByteArray native = QFile::encodeName(target);
+    struct stat was {};
+    const bool replaces = ::stat(native.constData(), &was) == 0;
+
+    QSaveFile file(target);
+    // Where the folder takes no new file but the plan itself may be written,
+    // it is written in place.
+    file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    file.write(toText(state));
+        return systemReason(file);
+    struct stat writing {};
+    if (replaces && ::fstat(file.handle(), &writing) == 0 && writing.st_ino != was.st_ino)
+        keepAttributes(file.handle(), native, was);
+    // Every byte is checked before the new file takes the old one's place:
+    // a disk that is full, a quota or a failing device leaves the old file.
+    if (const QString why = writeAll(file.handle(), text); !why.isEmpty()) {
+        file.cancelWriting(); // and the new file goes with the QSaveFile
+        return why;
+    }
     if (!file.commit())
-        return file.errorString();
+        return systemReason(file);
     return {};
 }
 
@@ -467,10 +604,12 @@ Failure openFailed(const QString& path, const QString& why)
             QStringLiteral("\"%1\" cannot be opened: %2.").arg(QFileInfo(path).fileName(), why)};
 }
 
+// A failed save names the whole path: two folders may each hold a plan of
+// that name.
 Failure saveFailed(const QString& path, const QString& why)
 {
-    return {QStringLiteral("Save Plan"),
-            QStringLiteral("\"%1\" cannot be saved: %2.").arg(QFileInfo(path).fileName(), why)};
+    return {QStringLiteral("Save Plan"), QStringLiteral("\"%1\" cannot be saved: %2.")
+                                             .arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()), why)};
 }
 
 } // namespace plan

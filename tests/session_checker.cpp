@@ -212,20 +212,18 @@ private:
     }
 
     // Each figure's entries, none 0 and each written by the number rule, add
-    // up to the figure, to the rounding of the largest value it has held.
+    // up to the figure, to the rounding of what they hold now.
     void checkLedger(const Snapshot& now)
     {
-        for (std::size_t i = 0; i < std::size(ledgerFigures); ++i) {
-            const Control figure = ledgerFigures[i];
+        for (const Control figure : ledgerFigures) {
             const double shown = value(now, figure);
-            largestFigure_[i] = std::max(largestFigure_[i], std::fabs(shown));
             double sum = 0;
             for (const LedgerEntry& e : now[figure.index].ledger) {
                 if (e.amount == 0 || !std::isfinite(e.amount) || parseNumber(formatNumber(e.amount)) != e.amount)
                     fail("the entry of " + nameOf(e.control) + " in " + nameOf(figure) + " is not a written number");
                 sum += e.amount;
             }
-            if (std::fabs(sum - shown) > largestFigure_[i] * 1e-11)
+            if (!addsUp(shown, now[figure.index].ledger))
                 fail("the entries of " + nameOf(figure) + " add up to " + formatNumber(sum) + ", not " +
                      formatNumber(shown));
         }
@@ -414,7 +412,6 @@ private:
     Host twinHost_;
     std::unique_ptr<Sheet> twin_;
     double largest_ = 0;
-    std::array<double, std::size(ledgerFigures)> largestFigure_{};
 };
 
 } // namespace

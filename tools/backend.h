@@ -49,8 +49,19 @@ public:
     // or the window's as it shows it).
     virtual std::string rowMark(worksheet::Control list) const { return sheet().rowMark(list).value_or(""); }
 
+    // Whether the worksheet is the plan last saved or opened, or the one of
+    // start-up: what the window's title shows without its star.
+    bool saved() const { return sheet().holds(saved_); }
+
     // Messages shown and answered OK, oldest first, until a scenario checks them.
     std::deque<ShownMessage> messages;
     // Set once Exit has ended the worksheet.
     bool closed = false;
+
+protected:
+    // After start-up, a save and an open that succeeded.
+    void keepAsSaved() { saved_ = sheet().state(); }
+
+private:
+    worksheet::SheetState saved_;
 };

@@ -59,6 +59,7 @@ void GuiBackend::restart()
     MessageBox::takeAsked();
     messages.clear();
     closed = false;
+    keepAsSaved();
 }
 
 const worksheet::Sheet& GuiBackend::sheet() const
@@ -163,13 +164,15 @@ void GuiBackend::redo()
 
 void GuiBackend::save(const std::string& path)
 {
-    window_->savePlan(QString::fromStdString(path));
+    if (window_->savePlan(QString::fromStdString(path)))
+        keepAsSaved();
     finishStep();
 }
 
 void GuiBackend::open(const std::string& path)
 {
-    window_->openPlan(QString::fromStdString(path));
+    if (window_->openPlan(QString::fromStdString(path)))
+        keepAsSaved();
     finishStep();
 }
 

@@ -16,6 +16,7 @@ void HeadlessBackend::restart()
     sheet_ = std::make_unique<worksheet::Sheet>(static_cast<worksheet::Host&>(*this), sections::routes());
     messages.clear();
     closed = false;
+    keepAsSaved();
 }
 
 void HeadlessBackend::type(Control c, std::string_view text)
@@ -67,8 +68,10 @@ void HeadlessBackend::save(const std::string& path)
     const QString file = QString::fromStdString(path);
     if (const QString why = plan::write(sheet_->state(), file); !why.isEmpty())
         show(plan::saveFailed(file, why));
-    else
+    else {
         sheet_->endTypingRun();
+        keepAsSaved();
+    }
 }
 
 void HeadlessBackend::open(const std::string& path)
@@ -76,6 +79,8 @@ void HeadlessBackend::open(const std::string& path)
     const QString file = QString::fromStdString(path);
     if (const QString why = plan::open(*sheet_, file); !why.isEmpty())
         show(plan::openFailed(file, why));
+    else
+        keepAsSaved();
 }
 
 void HeadlessBackend::show(const plan::Failure& failure)

@@ -3,7 +3,12 @@
 #include "worksheet/number.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
+
+#include <sys/resource.h>
+
+#include <csignal>
 
 #include <algorithm>
 #include <charconv>
@@ -382,6 +387,65 @@ public:
         backend_.open(planPath(s));
     }
 
+    // expect-saved yes|no: whether the worksheet is the plan last saved or
+    // opened (or the start-up one), as the window's title star tells.
+    void expectSavedStep(Step& s)
+    {
+        const std::string want = unquote(s.rest);
+        if (want != "yes" && want != "no")
+            throw ScriptError{"expect-saved needs yes or no"};
+        if ((want == "yes") != backend_.saved())
+            fail(want == "yes" ? "the worksheet has unsaved changes" : "the worksheet shows no unsaved changes");
+    }
+
+    // edit-plan PATH crlf | bom | OLD => NEW: changes a saved plan as another
+    // program would: Windows line endings, a byte-order mark, or the first
+    // OLD in it replaced by NEW.
+    void editPlanStep(Step& s)
+    {
+        const std::string_view name = takeWord(s.rest);
+        Step named{name, s.verb, name};
+        const QString path = QString::fromStdString(planPath(named));
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            throw ScriptError{"edit-plan cannot read " + path.toStdString()};
+        QByteArray text = file.readAll();
+        file.close();
+        const std::string_view how = s.rest;
+        if (how == "crlf")
+            text.replace("\n", "\r\n");
+        else if (how == "bom")
+            text.prepend("\xef\xbb\xbf");
+        else if (const auto arrow = how.find(" => "); arrow != std::string_view::npos) {
+            const QByteArray old = QByteArray::fromStdString(std::string(how.substr(0, arrow)));
+            const qsizetype at = text.indexOf(old);
+            if (at < 0)
+                throw ScriptError{"edit-plan: the plan holds no " + std::string(how.substr(0, arrow))};
+            text.replace(at, old.size(), QByteArray::fromStdString(std::string(how.substr(arrow + 4))));
+        } else
+            throw ScriptError{"edit-plan needs crlf, bom or OLD => NEW"};
+        if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.flush())
+            throw ScriptError{"edit-plan cannot write " + path.toStdString()};
+    }
+
+    // limit-file-size BYTES: from now on no file this program writes may grow
+    // past BYTES, as on a full disk (a write beyond fails with "File too
+    // large"); "none" lifts the limit.
+    void limitFileSizeStep(Step& s)
+    {
+        const std::string_view word = s.rest;
+        rlimit limit{RLIM_INFINITY, RLIM_INFINITY};
+        if (word != "none") {
+            unsigned long bytes = 0;
+            if (std::from_chars(word.data(), word.data() + word.size(), bytes).ec != std::errc{})
+                throw ScriptError{"limit-file-size needs a number of bytes or none"};
+            limit.rlim_cur = bytes;
+        }
+        std::signal(SIGXFSZ, SIG_IGN);
+        if (::setrlimit(RLIMIT_FSIZE, &limit) != 0)
+            throw ScriptError{"limit-file-size: the limit cannot be set"};
+    }
+
 private:
     // A plan's path as a step gives it: a relative one is in the run's own
     // temporary folder.
@@ -420,7 +484,10 @@ private:
         std::string_view text = s.rest.substr(colon + 1);
         if (text.empty() || text.front() != ' ')
             throw ScriptError{std::string(s.verb) + " needs a blank after the title's colon"};
-        const ShownMessage want{std::string(s.rest.substr(0, colon)), unquote(text.substr(1))};
+        // $FOLDER stands for the run's own folder, where relative plans go.
+        QString wanted = QString::fromStdString(unquote(text.substr(1)));
+        wanted.replace(QLatin1String("$FOLDER"), folder_.path());
+        const ShownMessage want{std::string(s.rest.substr(0, colon)), wanted.toStdString()};
         for (int i = 0; i < times; ++i) {
             std::optional<ShownMessage> got;
             if (!backend_.messages.empty()) {
@@ -491,6 +558,9 @@ constexpr Verb verbs[] = {
     {"restart", &Run::restartStep},
     {"save", &Run::saveStep},
     {"open", &Run::openStep},
+    {"expect-saved", &Run::expectSavedStep},
+    {"edit-plan", &Run::editPlanStep},
+    {"limit-file-size", &Run::limitFileSizeStep},
     {"dump", &Run::dumpStep},
 };
 

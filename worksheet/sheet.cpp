@@ -132,6 +132,32 @@ void addEntry(std::vector<LedgerEntry>& entries, Control c, double amount)
         entries.erase(of);
 }
 
+// Makes c's entry what the figure holds beyond the other entries, so that
+// the entries add up to the figure to the rounding of what they hold now:
+// after a number too large to add exactly has come and gone, the part of the
+// figure it rounded away is missing from c's entry, not from nowhere. Where
+// that difference is no number, c's entry takes the change instead.
+void settleEntry(std::vector<LedgerEntry>& entries, Control c, double figure, double change)
+{
+    double others = 0;
+    for (const LedgerEntry& e : entries)
+        if (e.control != c)
+            others += e.amount;
+    const double amount = written(figure - others);
+    if (!std::isfinite(amount)) {
+        addEntry(entries, c, change);
+        return;
+    }
+    const auto of = std::find_if(entries.begin(), entries.end(), [&](const LedgerEntry& e) { return e.control == c; });
+    if (amount == 0) {
+        if (of != entries.end())
+            entries.erase(of);
+    } else if (of == entries.end())
+        entries.push_back({c, amount});
+    else
+        of->amount = amount;
+}
+
 } // namespace
 
 void Sheet::credit(Control source, const Figures& before)
@@ -168,7 +194,7 @@ void Sheet::credit(Control source, const Figures& before)
                     change += of->amount;
                     entries.erase(of);
                 }
-        addEntry(entries, source, change);
+        settleEntry(entries, source, now[i], change);
         if (entries != *ledger_[i]) {
             record(ledgerFigures[i], Field::Ledger);
             ledger_[i] = std::make_shared<const std::vector<LedgerEntry>>(std::move(entries));
@@ -478,19 +504,6 @@ bool isRowList(Control list)
 
 std::string whyNotLedger(const SheetState& state)
 {
-    for (std::size_t f = 0; f < state.ledger.size(); ++f) {
-        const std::string figure(form[ledgerFigures[f].index].name);
-        const auto& entries = state.ledger[f];
-        for (auto e = entries.begin(); e != entries.end(); ++e) {
-            if (e->control.index >= controlCount)
-                return figure + "'s breakdown names no control of the worksheet";
-            const std::string name(form[e->control.index].name);
-            if (!std::isfinite(e->amount) || e->amount == 0)
-                return figure + "'s breakdown gives " + name + " a share that is 0 or no number";
-            if (std::any_of(entries.begin(), e, [&](const LedgerEntry& o) { return o.control == e->control; }))
-                return figure + "'s breakdown names " + name + " twice";
-        }
-    }
     for (auto row = state.counted.begin(); row != state.counted.end(); ++row) {
         if (row->list.index >= controlCount || !isRowList(row->list))
             return "picks are counted on a control that is no row's list";
@@ -504,10 +517,45 @@ std::string whyNotLedger(const SheetState& state)
             if (std::find(items.begin(), items.end(), p.kind) == items.end())
                 return name + " has a pick of a kind it does not have";
     }
+    for (std::size_t f = 0; f < state.ledger.size(); ++f) {
+        const std::string figure(form[ledgerFigures[f].index].name);
+        const auto& entries = state.ledger[f];
+        for (auto e = entries.begin(); e != entries.end(); ++e) {
+            if (e->control.index >= controlCount)
+                return figure + "'s breakdown names no control of the worksheet";
+            const std::string name(form[e->control.index].name);
+            if (!std::isfinite(e->amount) || e->amount == 0)
+                return figure + "'s breakdown gives " + name + " a share that is 0 or no number";
+            if (std::any_of(entries.begin(), e, [&](const LedgerEntry& o) { return o.control == e->control; }))
+                return figure + "'s breakdown names " + name + " twice";
+            if (isRowList(e->control) &&
+                std::none_of(state.counted.begin(), state.counted.end(),
+                             [&](const RowPicks& row) { return row.list == e->control; }))
+                return figure + "'s breakdown credits " + name + ", which has no pick counted";
+        }
+        const std::string& shown = state.controls[ledgerFigures[f].index].text;
+        if (!addsUp(parseNumber(shown), entries)) {
+            double sum = 0;
+            for (const LedgerEntry& e : entries)
+                sum += e.amount;
+            return figure + " shows " + std::string(trimmed(shown).empty() ? "nothing" : trimmed(shown)) +
+                   " but its breakdown adds up to " + formatNumber(sum);
+        }
+    }
     return {};
 }
 
 } // namespace
+
+bool addsUp(double figure, std::span<const LedgerEntry> entries)
+{
+    double sum = 0, most = std::fabs(figure);
+    for (const LedgerEntry& e : entries) {
+        sum += e.amount;
+        most += std::fabs(e.amount);
+    }
+    return std::fabs(sum - figure) <= most * 1e-11;
+}
 
 std::string Sheet::whyNot(const SheetState& state)
 {

@@ -53,6 +53,11 @@ struct LedgerEntry {
     friend bool operator==(const LedgerEntry&, const LedgerEntry&) = default;
 };
 
+// Whether a figure's entries add up to it: within a few parts in 1E+11 of
+// all that the figure and its entries hold, as rounding each write to 15
+// significant digits allows.
+bool addsUp(double figure, std::span<const LedgerEntry> entries);
+
 // A pick counted on a row: the count box's text and the kind, as picked.
 struct CountedPick {
     std::string count;
@@ -157,9 +162,9 @@ public:
     // the number rule writes it; a button, check box or the window only its
     // own), a check only on a check box, a typed mark only on a list, and
     // nothing of the bookkeeping part shown; a ledger's entries finite, not
-    // 0 and each control once a figure; counted picks only on a row's list,
-    // each of a kind the list has. (That a figure's entries add up to it is
-    // not asked: after numbers too large to add exactly, they need not.)
+    // 0, each control once a figure, adding up to the figure (see addsUp),
+    // and a row's list credited only with picks counted on it; counted picks
+    // only on a row's list, each of a kind the list has.
     static std::string whyNot(const SheetState& state);
     // Puts the whole state in place when whyNot finds nothing, and reports
     // every control changed; the history starts empty. Returns whyNot's
@@ -174,9 +179,10 @@ public:
     // event's control (a pick to the row's list); a Clear takes out the
     // entries of the rows it empties and credits what that leaves unexplained
     // to its button. A refused or failed event credits nothing. The entries,
-    // each written by the number rule, add up to the figure (to the rounding
-    // of the largest value it has held), none is 0, and undo and redo put
-    // them back with the rest. Empty for a control that is no figure.
+    // each written by the number rule, add up to the figure (see addsUp): an
+    // event's control is credited with what the figure holds beyond the
+    // other entries. None is 0, and undo and redo put them back with the
+    // rest. Empty for a control that is no figure.
     std::span<const LedgerEntry> ledger(Control figure) const;
     // The picks counted on a row since it was last emptied by a Clear, the
     // oldest first (none for a control that is no row's list); refused ones
