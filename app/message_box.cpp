@@ -42,6 +42,11 @@ MessageBox::Answer MessageBox::askToSave(QWidget* parent, const QString& title, 
     return ask(parent, {title, text, QMessageBox::Question}, Choice::SaveChanges);
 }
 
+MessageBox::Answer MessageBox::askToOverwrite(QWidget* parent, const QString& title, const QString& text)
+{
+    return ask(parent, {title, text, QMessageBox::Warning}, Choice::Overwrite);
+}
+
 void MessageBox::answerInsteadOfShowing()
 {
     standIn().active = true;
@@ -61,14 +66,20 @@ std::vector<MessageBox::Asked> MessageBox::takeAsked()
 MessageBox::Answer MessageBox::ask(QWidget* parent, const Asked& asked, Choice choice)
 {
     const Answer escape = choice == Choice::Ok ? Answer::Ok : Answer::Cancel;
-    const QMessageBox::StandardButtons buttons = choice == Choice::Ok ? QMessageBox::Ok
-                                                 : choice == Choice::SaveAsPdf
-                                                     ? QMessageBox::Cancel
-                                                     : QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel;
+    const QMessageBox::StandardButtons buttons = choice == Choice::Ok            ? QMessageBox::Ok
+                                                 : choice == Choice::SaveChanges ? QMessageBox::Save |
+                                                                                       QMessageBox::Discard |
+                                                                                       QMessageBox::Cancel
+                                                                                 : QMessageBox::Cancel;
     QMessageBox box(asked.icon, asked.title, asked.text, buttons, parent);
-    QPushButton* save = choice == Choice::SaveAsPdf
-                            ? box.addButton(QStringLiteral("Save as PDF..."), QMessageBox::AcceptRole)
-                            : qobject_cast<QPushButton*>(box.button(QMessageBox::Save));
+    QPushButton* overwrite = choice == Choice::Overwrite
+                                 ? box.addButton(QStringLiteral("&Overwrite"), QMessageBox::DestructiveRole)
+                                 : nullptr;
+    QPushButton* save = choice == Choice::SaveAsPdf   ? box.addButton(QStringLiteral("Save as PDF..."),
+                                                                       QMessageBox::AcceptRole)
+                        : choice == Choice::Overwrite ? box.addButton(QStringLiteral("Save &As..."),
+                                                                       QMessageBox::AcceptRole)
+                                                      : qobject_cast<QPushButton*>(box.button(QMessageBox::Save));
     if (save)
         box.setDefaultButton(save);
     if (!asked.detail.isEmpty())
@@ -95,8 +106,12 @@ MessageBox::Answer MessageBox::ask(QWidget* parent, const Asked& asked, Choice c
     box.exec();
     if (choice == Choice::Ok)
         return Answer::Ok;
+    if (box.clickedButton() == overwrite)
+        return Answer::Overwrite;
     if (box.clickedButton() == save)
-        return choice == Choice::SaveAsPdf ? Answer::SaveAsPdf : Answer::Save;
+        return choice == Choice::SaveAsPdf   ? Answer::SaveAsPdf
+               : choice == Choice::Overwrite ? Answer::SaveAs
+                                             : Answer::Save;
     if (box.clickedButton() == box.button(QMessageBox::Discard))
         return Answer::Discard;
     return Answer::Cancel;

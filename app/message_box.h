@@ -10,7 +10,7 @@
 // given beforehand, instead of being shown.
 class MessageBox {
 public:
-    enum class Answer { Ok, Cancel, SaveAsPdf, Save, Discard };
+    enum class Answer { Ok, Cancel, SaveAsPdf, Save, Discard, Overwrite, SaveAs };
 
     struct Asked {
         QString title;
@@ -30,6 +30,9 @@ public:
     static Answer offerPdf(QWidget* parent, const QString& title, const QString& text);
     // A question whose answers are Save (the default), Discard and Cancel.
     static Answer askToSave(QWidget* parent, const QString& title, const QString& text);
+    // A question whose answers are Overwrite, "Save As..." (the default) and
+    // Cancel.
+    static Answer askToOverwrite(QWidget* parent, const QString& title, const QString& text);
 
     // Boxes are answered here instead of shown from now on: each takes the
     // next answer given, or when none is left its Escape answer (OK, or
@@ -40,6 +43,6 @@ public:
     static std::vector<Asked> takeAsked();
 
 private:
-    enum class Choice { Ok, SaveAsPdf, SaveChanges };
+    enum class Choice { Ok, SaveAsPdf, SaveChanges, Overwrite };
     static Answer ask(QWidget* parent, const Asked& asked, Choice choice);
 };

@@ -166,13 +166,29 @@ bool ProgramWindow::load(const QString& path)
     if (!worksheet_->openPlan(path))
         return false;
     saved_ = worksheet_->sheet().state();
+    stamp_ = plan::stampOf(path);
     planChanged(path);
     return true;
 }
 
+// A plan that another program (or another window) has changed since this
+// window opened or saved it is not overwritten unasked; one deleted
+// meanwhile is simply written again.
 bool ProgramWindow::save()
 {
-    return planFile_.isEmpty() ? saveAs() : saveTo(planFile_);
+    if (planFile_.isEmpty())
+        return saveAs();
+    if (const plan::Stamp now = plan::stampOf(planFile_); now.exists && now != stamp_) {
+        const QString text = QStringLiteral("\"%1\" was changed by another program since it was opened or saved here. "
+                                            "Overwrite those changes with this worksheet?")
+                                 .arg(QDir::toNativeSeparators(planFile_));
+        switch (MessageBox::askToOverwrite(this, QStringLiteral("Save Plan"), text)) {
+        case MessageBox::Answer::Overwrite: break;
+        case MessageBox::Answer::SaveAs: return saveAs();
+        default: return false;
+        }
+    }
+    return saveTo(planFile_);
 }
 
 bool ProgramWindow::saveAs()
@@ -196,6 +212,7 @@ bool ProgramWindow::saveTo(const QString& path)
     if (!worksheet_->savePlan(path))
         return false;
     saved_ = worksheet_->sheet().state();
+    stamp_ = plan::stampOf(path);
     planChanged(path);
     confirm(QStringLiteral("The plan was saved as %1").arg(QDir::toNativeSeparators(path)));
     return true;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "plan/plan.h"
 #include "worksheet/sheet.h"
 
 #include <QMainWindow>
@@ -73,4 +74,5 @@ private:
     QString planFile_;
     // The worksheet as last saved, opened or started.
     worksheet::SheetState saved_;
+    plan::Stamp stamp_; // the plan's file as last opened or saved here
 };

@@ -1,5 +1,6 @@
 #include "plan.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -591,6 +592,17 @@ QString write(const SheetState& state, const QString& path)
     if (!file.commit())
         return systemReason(file);
     return {};
+}
+
+Stamp stampOf(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.isFile())
+        return {};
+    Stamp stamp{true, info.size(), info.lastModified(), {}};
+    if (QFile file(path); info.size() <= largestPlan && file.open(QIODevice::ReadOnly))
+        stamp.digest = QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
+    return stamp;
 }
 
 QString nameOf(const QString& path)

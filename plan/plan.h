@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QDateTime>
 #include <QString>
 
 // A worksheet kept on disk: a plan. The file is UTF-8 text made to be read
@@ -33,7 +34,15 @@
 // kind.
 //
 // A file read is untrusted: nothing of it reaches a worksheet unless the
-// whole of it is a plan that a worksheet could hold.
+// whole of it is a plan that a worksheet could hold, each summary figure
+// adding up to its breakdown and each row credited in it having picks
+// counted (see Sheet::whyNot). What the file alone cannot prove is left
+// unchecked: that a pick's entries are its count times its kind's figures
+// (they depend on the mission type and Marching at the pick), and that the
+// hidden tallies add up to the figures they feed (after numbers too large
+// to add exactly they need not). Lines may end in CR LF and the text may
+// start with a byte-order mark, as a Windows editor leaves them; a plan is
+// written with LF and no mark.
 namespace plan {
 
 inline constexpr int formatVersion = 1;
@@ -57,9 +66,25 @@ Read read(const QString& path);
 // Reads the plan at path into the worksheet, which changes only when the
 // whole plan is good; returns what is wrong, else empty.
 QString open(worksheet::Sheet& sheet, const QString& path);
-// Writes the plan to path whole or not at all (a failed write leaves what
-// was there before); returns the system's reason for a failure, else empty.
+// Writes the plan to path whole or not at all: a failed write (a full disk,
+// a quota, a failing device) leaves what was there before byte for byte.
+// A plan that would not open again is not written. The file replaced keeps
+// its mode, owner, group and extended attributes (ACLs among them); through
+// a link, the file it leads to is written; what is no ordinary file is not
+// replaced. Where the folder takes no new file but the plan may be written,
+// it is written in place. Returns the reason for a failure, else empty.
 QString write(const worksheet::SheetState& state, const QString& path);
+
+// What a plan's file was when this program last read or wrote it, to tell
+// whether another program has changed it since.
+struct Stamp {
+    bool exists = false;
+    qint64 size = 0;
+    QDateTime modified;
+    QByteArray digest; // of the whole file
+    friend bool operator==(const Stamp&, const Stamp&) = default;
+};
+Stamp stampOf(const QString& path);
 
 // The plan's name as the window title and a suggested PDF show it.
 QString nameOf(const QString& path);

@@ -11,6 +11,14 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/xattr.h>
+#include <sched.h>
+#include <unistd.h>
+
+#include <csignal>
 #include <functional>
 
 using namespace worksheet;
@@ -90,7 +98,33 @@ const BadFile badFiles[] = {
      "cut short (no [end] line)"},
     {"a plan cut short in a control's line",
      contents([](const QByteArray& good) { return good.left(good.indexOf("Combo33") + 12); }),
-     "no closing double quote"},
+     "it is incomplete or damaged (it does not end with [end]): line 24: Combo33: the text has no closing"},
+    {"a plan cut short in a state",
+     contents([](const QByteArray& good) { return good.left(good.indexOf("\nText8 ") + 11); }),
+     "incomplete or damaged (it does not end with [end]): line 98: Text8: unknown state \"v\""},
+    {"a plan of a format far past this one's", contents([](const QByteArray& good) {
+         return replaced(good, "Combat Worksheet plan 1\n", "Combat Worksheet plan 99999999999\n");
+     }),
+     "newer Combat Worksheet (plan format 99999999999;"},
+    {"a carriage return alone",
+     contents([](const QByteArray& good) { return replaced(good, "Text10 \"2\"", "Text10 \"2\r\""); }),
+     "line 23 holds a control character (byte 0x0d)"},
+    {"a blank line in the breakdown",
+     contents([](const QByteArray& good) { return replaced(good, "[ledger]\n", "[ledger]\n\n"); }),
+     "line 207: a blank line inside [ledger]"},
+    {"a figure edited away from its breakdown",
+     contents([](const QByteArray& good) { return replaced(good, "Label110 \"4\"", "Label110 \"30\""); }),
+     "Label110 shows 30 but its breakdown adds up to 4"},
+    {"a row credited with no pick counted",
+     contents([](const QByteArray& good) { return replaced(good, "Combo33 \"2\" \"ZIL Medium Truck\"\n", ""); }),
+     "Label110's breakdown credits Combo33, which has no pick counted"},
+    {"a link that leads back to itself",
+     [](const QString& path, const QByteArray&) { QFile::link(path, path); }, "a link that leads back to itself"},
+    {"a link to nothing",
+     [](const QString& path, const QByteArray&) { QFile::link(path + ".gone", path); },
+     "a link to a file that is not there"},
+    {"a FIFO", [](const QString& path, const QByteArray&) { ::mkfifo(QFile::encodeName(path), 0600); },
+     "it is not an ordinary file"},
     {"a plan one byte over 1 MiB",
      contents([](const QByteArray& good) { return withText35(good, plan::largestPlan + 1 - good.size()); }),
      "over 1 MiB"},
@@ -167,6 +201,21 @@ TEST(Plans, ABadFileIsRefusedWithItsReasonAndChangesNothing)
         EXPECT_TRUE(error.contains(QString::fromUtf8(bad.reason))) << error.toStdString();
         EXPECT_TRUE(w.sheet.holds(before));
         EXPECT_TRUE(w.sheet.canUndo()); // the history is kept too
+    }
+}
+
+// A plan that passed through a Windows editor is the same plan.
+TEST(Plans, WindowsLineEndingsAndAByteOrderMarkAreThePlan)
+{
+    Worksheet w;
+    const QByteArray good = plan::toText(w.sheet.state());
+    QByteArray crlf = good;
+    crlf.replace("\n", "\r\n");
+    for (const QByteArray& text : {crlf, "\xef\xbb\xbf" + good, "\xef\xbb\xbf" + crlf}) {
+        const plan::Read read = plan::fromText(text);
+        ASSERT_TRUE(read.ok()) << read.error.toStdString();
+        EXPECT_EQ(read.state, w.sheet.state());
+        EXPECT_EQ(plan::toText(read.state), good); // written back with LF and no mark
     }
 }
 
@@ -252,6 +301,141 @@ TEST(Plans, ASavedPlanOpensAsTheSameWorksheetWithNoHistory)
     EXPECT_FALSE(opened.canUndo());
     EXPECT_EQ(opened.changed().size(), controlCount);
     EXPECT_EQ(plan::nameOf(path), QStringLiteral("Raid on Hill 402"));
+}
+
+// A file's bytes; what is no ordinary file (a FIFO) is named as such.
+QByteArray bytesOf(const QString& path)
+{
+    if (QFileInfo(path).exists() && !QFileInfo(path).isFile())
+        return "(no ordinary file)";
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+}
+
+// A save writes the whole plan in the file's place, or fails and leaves the
+// file there byte for byte.
+struct FailedSave {
+    const char* what;
+    // Readies the plan at path; may skip the case.
+    std::function<void(const QString& path)> ready;
+    std::function<void(SheetState&)> change = {};
+    const char* reason = ""; // the start of the error
+};
+
+void withFileSizeLimit(rlim_t bytes)
+{
+    std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{bytes, RLIM_INFINITY};
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limit), 0);
+}
+
+TEST(Plans, ASaveThatCannotBeWrittenWholeSaysWhyAndKeepsTheOlderPlan)
+{
+    const FailedSave cases[] = {
+        {"a folder that is not there", [](const QString&) {}, {}, "No such file or directory"},
+        {"a FIFO in the plan's place",
+         [](const QString& path) { ASSERT_EQ(::mkfifo(QFile::encodeName(path), 0600), 0); }, {},
+         "it is not an ordinary file"},
+        {"a link that leads back to itself", [](const QString& path) { QFile::link(path, path); }, {},
+         "it is a link that leads back to itself"},
+        {"a text past the largest plan", [](const QString& path) { writeFile(path, "an older plan"); },
+         [](SheetState& s) { s.controls["Text35"_ctl.index].text.assign(1'200'000, 'x'); },
+         "the plan would be larger than a plan may be (over 1 MiB)"},
+        {"a state no plan could hold", [](const QString& path) { writeFile(path, "an older plan"); },
+         [](SheetState& s) { s.controls["Label110"_ctl.index].text = "30"; },
+         "the plan would not open again as it is (Label110 shows 30 but its breakdown adds up to 4)"},
+    };
+    Worksheet w;
+    for (const FailedSave& c : cases) {
+        SCOPED_TRACE(c.what);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(c.reason == std::string("No such file or directory")
+                                                 ? QStringLiteral("no folder/plan.cwplan")
+                                                 : QStringLiteral("plan.cwplan"));
+        c.ready(path);
+        const QByteArray before = bytesOf(path);
+        SheetState state = w.sheet.state();
+        if (c.change)
+            c.change(state);
+        EXPECT_TRUE(plan::write(state, path).startsWith(QString::fromUtf8(c.reason))) << plan::write(state, path).toStdString();
+        EXPECT_EQ(bytesOf(path), before);
+    }
+}
+
+// A disk that takes no more: the write fails part way, and the older plan
+// stays whole. As root, on a real 16 KiB file system; elsewhere, with no
+// file allowed to grow past 4 KiB.
+TEST(Plans, AFullDiskKeepsTheOlderPlan)
+{
+    QTemporaryDir folder;
+    Worksheet w;
+    const QByteArray older = plan::toText(Worksheet().sheet.state());
+    w.sheet.userEdit("Text35"_ctl, "Hill 402");
+    const QByteArray disk = QFile::encodeName(folder.filePath("disk"));
+    const bool mounted = ::geteuid() == 0 && QDir(folder.path()).mkdir("disk") && ::unshare(CLONE_NEWNS) == 0 &&
+                         ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
+                         ::mount("tmpfs", disk, "tmpfs", 0, "size=16k") == 0;
+    const QString path = folder.filePath(mounted ? QStringLiteral("disk/plan.cwplan") : QStringLiteral("plan.cwplan"));
+    writeFile(path, older);
+    if (mounted) {
+        writeFile(folder.filePath("disk/filler"), QByteArray(16 * 1024 - 4096 - older.size(), 'f'));
+        EXPECT_EQ(plan::write(w.sheet.state(), path), QStringLiteral("No space left on device"));
+    } else {
+        withFileSizeLimit(4096);
+        const QString why = plan::write(w.sheet.state(), path);
+        withFileSizeLimit(RLIM_INFINITY);
+        EXPECT_EQ(why, QStringLiteral("File too large"));
+    }
+    EXPECT_EQ(bytesOf(path), older);
+    EXPECT_EQ(QFileInfo(path).dir().entryList(QDir::Files).size(), mounted ? 2 : 1); // nothing left over
+    if (mounted)
+        ::umount2(disk, MNT_DETACH);
+}
+
+// What a save replaces keeps what it was beyond its text.
+TEST(Plans, ASaveKeepsTheFileItReplaces)
+{
+    QTemporaryDir folder;
+    Worksheet w;
+    const QByteArray text = plan::toText(w.sheet.state());
+    const QString path = folder.filePath(QStringLiteral("plan.cwplan"));
+    const QByteArray native = QFile::encodeName(path);
+    writeFile(path, "an older plan");
+    ASSERT_EQ(::chmod(native, 0640), 0);
+    const bool attributes = ::setxattr(native, "user.mission", "raid", 4, 0) == 0;
+    ASSERT_EQ(plan::write(w.sheet.state(), path), QString());
+    struct stat after {};
+    ASSERT_EQ(::stat(native, &after), 0);
+    EXPECT_EQ(after.st_mode & 07777, 0640u);
+    if (attributes) {
+        char value[8] = {};
+        EXPECT_EQ(::getxattr(native, "user.mission", value, sizeof value), 4);
+        EXPECT_STREQ(value, "raid");
+    }
+    EXPECT_EQ(bytesOf(path), text);
+
+    // Through a link, the file it leads to is written and the link stays.
+    const QString link = folder.filePath(QStringLiteral("link.cwplan"));
+    ASSERT_TRUE(QFile::link(path, link));
+    writeFile(path, "an older plan");
+    ASSERT_EQ(plan::write(w.sheet.state(), link), QString());
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(bytesOf(path), text);
+
+    // Root may write a plan it has made read-only; it stays read-only.
+    if (::geteuid() == 0) {
+        ASSERT_EQ(::chmod(native, 0444), 0);
+        ASSERT_EQ(plan::write(w.sheet.state(), path), QString());
+        ASSERT_EQ(::stat(native, &after), 0);
+        EXPECT_EQ(after.st_mode & 07777, 0444u);
+    } else {
+        // A folder that takes no new file: the plan is written in place.
+        ASSERT_EQ(::chmod(QFile::encodeName(folder.path()), 0555), 0);
+        writeFile(path, "an older plan");
+        EXPECT_EQ(plan::write(w.sheet.state(), path), QString());
+        EXPECT_EQ(bytesOf(path), text);
+        ::chmod(QFile::encodeName(folder.path()), 0755);
+    }
 }
 
 TEST(Plans, ASaveThatCannotBeWrittenSaysWhyAndKeepsThePlanThere)

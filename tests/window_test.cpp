@@ -16,6 +16,10 @@
 #include "tools/gui_input.h"
 #include "worksheet/rows.h"
 
+#include <sys/resource.h>
+
+#include <csignal>
+
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QAction>
@@ -842,6 +846,59 @@ private slots:
         QCOMPARE(!program->isVisible(), closed);
         QCOMPARE(plan::read(path).state.controls.at("Text35"_ctl.index).text == "Hill", saved);
         QCOMPARE(program->isWindowModified(), !saved);
+    }
+
+    // Another window's save since this one opened the plan is not
+    // overwritten unasked; a save that cannot be written whole keeps the
+    // older plan and the unsaved mark.
+    void aSaveThatWouldLoseAPlanAsksOrFails()
+    {
+        const QString path = plans->filePath("shared.cwplan");
+        chosen = path;
+        QVERIFY(program->saveAs());
+        ProgramWindow other;
+        QVERIFY(other.openFile(path));
+        QTest::keyClicks(other.findChild<QLineEdit*>("Text35"), "Bridge");
+        QVERIFY(other.save());
+        const QByteArray theirs = plan::toText(plan::read(path).state);
+
+        QTest::keyClicks(find<QLineEdit>("Text35"), "Hill");
+        QVERIFY(!program->save()); // asked, and Cancel by default
+        auto asked = MessageBox::takeAsked();
+        QCOMPARE(asked.size(), 1u);
+        QVERIFY2(asked[0].text.startsWith('"' + path + "\" was changed by another program"), qPrintable(asked[0].text));
+        QVERIFY(program->isWindowModified());
+        QCOMPARE(plan::toText(plan::read(path).state), theirs);
+
+        // On a disk that takes no more, the save says so and nothing changes.
+        MessageBox::setNextAnswer(MessageBox::Answer::Overwrite);
+        program->statusBar()->clearMessage();
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit full{1024, RLIM_INFINITY};
+        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &full), 0);
+        const bool saved = program->save();
+        full.rlim_cur = RLIM_INFINITY;
+        ::setrlimit(RLIMIT_FSIZE, &full);
+        QVERIFY(!saved);
+        asked = MessageBox::takeAsked();
+        QCOMPARE(asked.size(), 2u);
+        QCOMPARE(asked[1].text, '"' + path + "\" cannot be saved: File too large.");
+        QVERIFY(program->isWindowModified());
+        QVERIFY(program->statusBar()->currentMessage().isEmpty());
+        QCOMPARE(plan::toText(plan::read(path).state), theirs);
+
+        // Answered Overwrite, the save goes ahead; then no question is due.
+        MessageBox::setNextAnswer(MessageBox::Answer::Overwrite);
+        QVERIFY(program->save());
+        QCOMPARE(MessageBox::takeAsked().size(), 1u);
+        QVERIFY(!program->isWindowModified());
+        QCOMPARE(plan::read(path).state.controls.at("Text35"_ctl.index).text, "Hill");
+        QTest::keyClicks(find<QLineEdit>("Text35"), " 402");
+        QVERIFY(program->save());
+        // A plan deleted meanwhile is written again.
+        QVERIFY(QFile::remove(path));
+        QVERIFY(program->save());
+        QCOMPARE(plan::read(path).state.controls.at("Text35"_ctl.index).text, "Hill 402");
     }
 
     // The plan a program is started with, good or bad: a bad one is reported
