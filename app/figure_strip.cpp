@@ -13,25 +13,9 @@ using namespace worksheet;
 
 namespace {
 
-// What each part says around its number.
-struct Part {
-    const char* before;
-    const char* after;
-};
-constexpr Part partText[] = {{"Carry ", " squads"}, {"or ", " lb"}, {"Tow ", ""}, {"Need ", ""}, {"Combat load ", ""}};
-static_assert(std::size(partText) == std::size(ledgerFigures));
-
-// A number by the number rule, its whole part in groups of three: "10,252".
-QString grouped(double value)
+QString fromView(std::string_view s)
 {
-    QString text = QString::fromStdString(formatNumber(value));
-    if (text.contains(QLatin1Char('E')))
-        return text;
-    const int sign = text.startsWith(QLatin1Char('-')) ? 1 : 0;
-    const qsizetype point = text.indexOf(QLatin1Char('.'));
-    for (qsizetype at = (point < 0 ? text.size() : point) - 3; at > sign; at -= 3)
-        text.insert(at, QLatin1Char(','));
-    return text;
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
 } // namespace
@@ -46,7 +30,7 @@ FigureStrip::FigureStrip(WorksheetWindow& worksheet) : worksheet_(worksheet)
         auto* part = new QLabel(this);
         part->setTextFormat(Qt::PlainText);
         part->setCursor(Qt::PointingHandCursor);
-        part->setObjectName(QStringLiteral("strip") + QLatin1String(declOf(ledgerFigures[i]).name.data()));
+        part->setObjectName(QStringLiteral("strip") + fromView(declOf(figures[i].control).name));
         part->installEventFilter(this);
         layout->addWidget(part);
         parts_[i] = part;
@@ -58,7 +42,7 @@ FigureStrip::FigureStrip(WorksheetWindow& worksheet) : worksheet_(worksheet)
 QLabel* FigureStrip::part(Control figure) const
 {
     for (std::size_t i = 0; i < parts_.size(); ++i)
-        if (ledgerFigures[i] == figure)
+        if (figures[i].control == figure)
             return parts_[i];
     return nullptr;
 }
@@ -66,10 +50,15 @@ QLabel* FigureStrip::part(Control figure) const
 void FigureStrip::refresh()
 {
     for (std::size_t i = 0; i < parts_.size(); ++i) {
-        const Control figure = ledgerFigures[i];
+        // Written by the worksheet's own rule, as the summary writes it:
+        // a thousands separator would read as a decimal point in much of
+        // the world.
+        const Figure& f = figures[i];
+        const Control figure = f.control;
         const double value = worksheet_.sheet().number(figure);
         QLabel* part = parts_[i];
-        part->setText(QLatin1String(partText[i].before) + grouped(value) + QLatin1String(partText[i].after));
+        part->setText(fromView(f.shortName) + QLatin1Char(' ') + QString::fromStdString(formatNumber(value)) +
+                      fromView(f.shortUnit.of(value)));
         WorksheetWindow::showOverCapacity(part, figure, value);
     }
 }
@@ -81,13 +70,13 @@ bool FigureStrip::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::ToolTip)
         for (std::size_t i = 0; i < parts_.size(); ++i)
             if (parts_[i] == watched) {
-                worksheet_.showBreakdownTip(static_cast<QHelpEvent*>(event)->globalPos(), parts_[i], ledgerFigures[i]);
+                worksheet_.showBreakdownTip(static_cast<QHelpEvent*>(event)->globalPos(), parts_[i], figures[i].control);
                 return true;
             }
     if (clicked)
         for (std::size_t i = 0; i < parts_.size(); ++i)
             if (parts_[i] == watched) {
-                worksheet_.showBreakdown(ledgerFigures[i]);
+                worksheet_.showBreakdown(figures[i].control);
                 return true;
             }
     return QWidget::eventFilter(watched, event);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "worksheet/form.h"
+#include "worksheet/figures.h"
 
 #include <QWidget>
 
@@ -10,7 +10,7 @@ class QLabel;
 class WorksheetWindow;
 
 // The five summary figures in one line for the status bar, in view however
-// the worksheet is scrolled: "Carry 4 squads or 10,252 lb · Tow 2 · Need 414
+// the worksheet is scrolled: "Carry 4 squads or 10252 lb · Tow 2 · Need 414
 // · Combat load 138", a figure below zero in red. Each part reads as it
 // shows, and opens that figure's breakdown when clicked. The
 // parts are no Tab stops: the keyboard reaches the same figures in the
@@ -30,5 +30,5 @@ private:
     void refresh();
 
     WorksheetWindow& worksheet_;
-    std::array<QLabel*, 5> parts_{};
+    std::array<QLabel*, worksheet::figureCount> parts_{};
 };

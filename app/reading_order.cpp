@@ -48,27 +48,6 @@ constexpr Named buttonNotes[] = {
                      "that row added."},
 };
 
-// A summary figure, as it is read out: "You can carry: 4 squads". Where it
-// is a capacity, below zero it is over capacity by as much.
-struct Figure {
-    Control tally;
-    const char* before;
-    const char* one;
-    const char* many;
-    const char* unit = nullptr; // of a capacity
-    const char* units = nullptr;
-};
-constexpr Figure figures[] = {
-    {sections::summary::squads, "You can carry", "squad", "squads", "squad", "squads"},
-    {sections::summary::cargoPounds, "Or", "pound of cargo", "pounds of cargo", "pound", "pounds"},
-    {sections::summary::towing, "You can tow", "weapon from the towed section", "weapons from the towed section",
-     "towing place", "towing places"},
-    {sections::summary::suppliesNeeded, "You will need", "combat supply for the mission",
-     "combat supplies for the mission"},
-    {sections::summary::combatLoad, "Of those", "supply carried as the combat load",
-     "supplies carried as the combat load"},
-};
-
 constexpr Caption captionTable[] = {
     // The header's two "Number" captions are left out: read for the boxes,
     // they would hide which number each is ("Attack from, number"). So are
@@ -115,7 +94,7 @@ template <class Visit> void forEachNamed(Visit&& visit)
     for (const Named& n : closing)
         visit(n.control, QLatin1String(n.name));
     for (const Figure& f : figures)
-        visit(f.tally, QLatin1String(f.before));
+        visit(f.control, latin1(f.meaning));
 }
 
 } // namespace
@@ -161,27 +140,23 @@ std::vector<Control> readingOrder()
 
 std::optional<QString> overCapacityNote(Control c, double value)
 {
-    for (const Figure& f : figures)
-        if (f.tally == c && f.unit && value < 0) {
-            const double over = -value;
-            return QStringLiteral("Over capacity by %1 %2")
-                .arg(QString::fromStdString(formatNumber(over)), QLatin1String(over == 1 ? f.unit : f.units));
-        }
-    return std::nullopt;
+    const Figure* f = figureOf(c);
+    if (!f || !f->capacity() || value >= 0)
+        return std::nullopt;
+    return QStringLiteral("Over capacity by %1 %2")
+        .arg(QString::fromStdString(formatNumber(-value)), latin1(f->overUnit.of(-value)));
 }
 
 QString figureNameOf(Control c, double value)
 {
-    for (const Figure& f : figures)
-        if (f.tally == c) {
-            QString name = QStringLiteral("%1: %2 %3")
-                               .arg(QLatin1String(f.before), QString::fromStdString(formatNumber(value)),
-                                    QLatin1String(value == 1 ? f.one : f.many));
-            if (const auto over = overCapacityNote(c, value))
-                name += QStringLiteral(", ") + over->toLower();
-            return name;
-        }
-    return {};
+    const Figure* f = figureOf(c);
+    if (!f)
+        return {};
+    QString name = QStringLiteral("%1: %2 %3")
+                       .arg(latin1(f->meaning), QString::fromStdString(formatNumber(value)), latin1(f->counts.of(value)));
+    if (const auto over = overCapacityNote(c, value))
+        name += QStringLiteral(", ") + over->toLower();
+    return name;
 }
 
 std::span<const Caption> captions()
@@ -213,7 +188,7 @@ std::vector<Group> groups()
     }
     Group summary{QStringLiteral("Summary"), {}};
     for (const Figure& f : figures)
-        summary.members.push_back(f.tally);
+        summary.members.push_back(f.control);
     for (Control caption : summaryCaptions)
         summary.members.push_back(caption);
     out.push_back(std::move(summary));

@@ -273,9 +273,9 @@ bool WorksheetWindow::eventFilter(QObject* watched, QEvent* event)
     // Space while it has the focus; its tooltip shows it too.
     if (auto* label = qobject_cast<QLabel*>(watched)) {
         if (event->type() == QEvent::ToolTip) {
-            for (Control figure : ledgerFigures)
-                if (widgets_[figure.index] == label)
-                    showBreakdownTip(static_cast<QHelpEvent*>(event)->globalPos(), label, figure);
+            for (const Figure& f : figures)
+                if (widgets_[f.control.index] == label)
+                    showBreakdownTip(static_cast<QHelpEvent*>(event)->globalPos(), label, f.control);
             return true;
         }
         const bool clicked =
@@ -283,9 +283,9 @@ bool WorksheetWindow::eventFilter(QObject* watched, QEvent* event)
         const auto* key = event->type() == QEvent::KeyPress ? static_cast<QKeyEvent*>(event) : nullptr;
         if (clicked ||
             (key && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_Space))) {
-            for (Control figure : ledgerFigures)
-                if (widgets_[figure.index] == label)
-                    showBreakdown(figure);
+            for (const Figure& f : figures)
+                if (widgets_[f.control.index] == label)
+                    showBreakdown(f.control);
             return true;
         }
     }
@@ -397,7 +397,7 @@ QWidget* WorksheetWindow::createWidget(Control c)
             label->setAlignment(Qt::AlignCenter);
             label->setFocusPolicy(Qt::TabFocus); // a figure can be read from the keyboard
         }
-        if (std::find(std::begin(ledgerFigures), std::end(ledgerFigures), c) != std::end(ledgerFigures)) {
+        if (figureOf(c)) {
             label->installEventFilter(this);
             label->setCursor(Qt::PointingHandCursor);
         }

@@ -249,7 +249,7 @@ void writeLedger(const SheetState& state, QByteArray& out)
 {
     for (std::size_t f = 0; f < state.ledger.size(); ++f)
         for (const LedgerEntry& e : state.ledger[f]) {
-            appendName(out, ledgerFigures[f]);
+            appendName(out, figures[f].control);
             out += ' ';
             appendName(out, e.control);
             char digits[32];
@@ -271,9 +271,8 @@ QString readLedger(std::span<const Line> lines, SheetState& state)
         };
         const std::string_view figureName = word(), controlName = word(), amount = word();
         const auto figure = findControl(figureName);
-        const auto at = figure ? std::find(std::begin(ledgerFigures), std::end(ledgerFigures), *figure)
-                               : std::end(ledgerFigures);
-        if (at == std::end(ledgerFigures))
+        const auto at = figure ? figureIndex(*figure) : std::nullopt;
+        if (!at)
             return onLine(line, std::string(figureName) + " is no summary figure");
         const auto control = findControl(controlName);
         if (!control)
@@ -282,7 +281,7 @@ QString readLedger(std::span<const Line> lines, SheetState& state)
         const auto [end, ec] = std::from_chars(amount.data(), amount.data() + amount.size(), value);
         if (ec != std::errc{} || end != amount.data() + amount.size() || amount.empty() || !rest.empty())
             return onLine(line, "a breakdown's line is FIGURE CONTROL NUMBER");
-        state.ledger[static_cast<std::size_t>(at - std::begin(ledgerFigures))].push_back({*control, value});
+        state.ledger[*at].push_back({*control, value});
     }
     return {};
 }

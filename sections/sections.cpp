@@ -2,19 +2,20 @@
 
 #include "blank_rows.h"
 
+#include <stdexcept>
+
 namespace sections {
 
 double Amounts::of(Control tally) const
 {
-    if (tally == summary::squads)
-        return squads;
-    if (tally == summary::cargoPounds)
-        return cargoPounds;
-    if (tally == summary::towing)
-        return towing;
-    if (tally == summary::suppliesNeeded)
-        return suppliesNeeded;
-    return combatLoad;
+    switch (tally.index) {
+    case summary::squads.index: return squads;
+    case summary::cargoPounds.index: return cargoPounds;
+    case summary::towing.index: return towing;
+    case summary::suppliesNeeded.index: return suppliesNeeded;
+    case summary::combatLoad.index: return combatLoad;
+    }
+    throw std::logic_error("a share of a label that is no summary figure");
 }
 
 void book(worksheet::Sheet& sheet, std::span<const Share> shares, const Amounts& amounts)

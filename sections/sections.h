@@ -18,12 +18,6 @@
 
 namespace sections {
 
-// The ledger keeps the make-up of the summary tallies.
-static_assert(worksheet::ledgerFigures[0] == summary::squads && worksheet::ledgerFigures[1] == summary::cargoPounds &&
-              worksheet::ledgerFigures[2] == summary::towing &&
-              worksheet::ledgerFigures[3] == summary::suppliesNeeded &&
-              worksheet::ledgerFigures[4] == summary::combatLoad);
-
 // A section's running share of a summary tally. A share that is `taken`
 // counts against the tally (seats and cargo used up): the section's Clear
 // gives it back rather than taking it out.
@@ -126,6 +120,7 @@ struct Amounts {
     double towing = 0;
     double suppliesNeeded = 0;
     double combatLoad = 0;
+    // The amount for a summary figure; no other label has one.
     double of(Control tally) const;
 };
 

@@ -3,6 +3,7 @@
 // own contribution back out) and the other cells of the hidden grid.
 #pragma once
 
+#include "worksheet/figures.h"
 #include "worksheet/form.h"
 
 namespace sections {
@@ -10,18 +11,8 @@ namespace sections {
 using worksheet::Control;
 using namespace worksheet::literals;
 
-namespace summary {
-// "You can Carry" n "Squad/s"
-inline constexpr Control squads = "Label110"_ctl;
-// "OR" n "Pounds of Cargo"
-inline constexpr Control cargoPounds = "Label108"_ctl;
-// "You can Tow" n "Weapons from the "Towed" Section"
-inline constexpr Control towing = "Label40"_ctl;
-// "You Will Need" n "Combat Supplies for the Mission"
-inline constexpr Control suppliesNeeded = "Label75"_ctl;
-// "Of Those," n "Supplies can be carried as the Combat Load"
-inline constexpr Control combatLoad = "Label121"_ctl;
-} // namespace summary
+// The summary panel's figures (worksheet/figures.h).
+namespace summary = worksheet::summary;
 
 namespace truckShares {
 inline constexpr Control combatLoad = "Label18"_ctl;

@@ -38,8 +38,6 @@ struct QuietHost final : Host {
     void quit() override {}
 };
 
-constexpr Control summaryTallies[] = {summary::squads, summary::cargoPounds, summary::towing, summary::suppliesNeeded,
-                                      summary::combatLoad};
 
 // A worksheet under "Advance To Contact" (factor 2) with ten "PTS" in the
 // last truck row: 70 squads, 129520 lb of cargo and 10 towing places.
@@ -160,7 +158,7 @@ const Kind kinds[] = {
 constexpr double count = 2, factor = 2;
 constexpr double unchecked = NAN; // weapons: the squads left are recounted from the cargo left
 
-// What two of the kind add to the summary tallies, in summaryTallies' order.
+// What two of the kind add to the summary figures, in their order.
 std::vector<double> added(const Kind& k)
 {
     if (k.section == &infantry)
@@ -182,14 +180,14 @@ TEST(Catalogues, EveryKindAddsItsFiguresToTheTallies)
         const auto& rows = k.section->rows;
         const Row& row = rows[nth++ % (rows.size() - (k.section == &trucks))];
         std::vector<double> before;
-        for (Control t : summaryTallies)
-            before.push_back(w.value(t));
+        for (const Figure& f : figures)
+            before.push_back(w.value(f.control));
         w.fill(row, "2", k.name);
         const auto want = added(k);
-        for (std::size_t i = 0; i < std::size(summaryTallies); ++i)
+        for (std::size_t i = 0; i < figureCount; ++i)
             if (!std::isnan(want[i])) {
-                EXPECT_EQ(w.value(summaryTallies[i]) - before[i], want[i])
-                    << k.name << " in " << declOf(row.list).name << ": " << declOf(summaryTallies[i]).name;
+                EXPECT_EQ(w.value(figures[i].control) - before[i], want[i])
+                    << k.name << " in " << declOf(row.list).name << ": " << declOf(figures[i].control).name;
             }
     }
 }

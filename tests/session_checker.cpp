@@ -180,9 +180,8 @@ private:
     // What the window must show now: the summary tallies.
     void expectState()
     {
-        for (Control c : {sections::summary::squads, sections::summary::cargoPounds, sections::summary::towing,
-                          sections::summary::suppliesNeeded, sections::summary::combatLoad})
-            script("expect " + nameOf(c) + " " + quoted(sheet_.text(c)));
+        for (const Figure& f : figures)
+            script("expect " + nameOf(f.control) + " " + quoted(sheet_.text(f.control)));
     }
 
     // Each write rounds to 15 significant digits, so a sum may drift from
@@ -215,7 +214,8 @@ private:
     // up to the figure, to the rounding of what they hold now.
     void checkLedger(const Snapshot& now)
     {
-        for (const Control figure : ledgerFigures) {
+        for (const Figure& f : figures) {
+            const Control figure = f.control;
             const double shown = value(now, figure);
             double sum = 0;
             for (const LedgerEntry& e : now[figure.index].ledger) {

@@ -516,7 +516,7 @@ private slots:
         auto* cargo = program->findChild<QLabel*>("stripLabel108");
         auto* need = program->findChild<QLabel*>("stripLabel75");
         QCOMPARE(carry->text() + " " + cargo->text() + " " + need->text(),
-                 QString("Carry -6 squads or -15,000 lb Need -12"));
+                 QString("Carry -6 squads or -15000 lb Need -12"));
         const QColor normal = need->palette().color(QPalette::WindowText);
         QVERIFY(cargo->palette().color(QPalette::WindowText) != normal);
         QTest::mouseClick(need, Qt::LeftButton);

@@ -300,8 +300,7 @@ public:
     {
         const std::string_view name = takeWord(s.rest);
         const Control figure = control(name);
-        if (std::find(std::begin(worksheet::ledgerFigures), std::end(worksheet::ledgerFigures), figure) ==
-            std::end(worksheet::ledgerFigures))
+        if (!worksheet::figureOf(figure))
             throw ScriptError{std::string(name) + " is no summary figure"};
         std::vector<std::string> want;
         while (!s.rest.empty()) {

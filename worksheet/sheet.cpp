@@ -9,14 +9,6 @@ namespace worksheet {
 
 namespace {
 
-constexpr std::optional<std::size_t> figureIndex(Control c)
-{
-    for (std::size_t i = 0; i < std::size(ledgerFigures); ++i)
-        if (ledgerFigures[i] == c)
-            return i;
-    return std::nullopt;
-}
-
 // An amount as the figures show it, so that an entry reads "0.34" where the
 // sum of doubles would give 0.340000000000146.
 double written(double amount)
@@ -110,7 +102,7 @@ Sheet::Figures Sheet::figures() const
 {
     Figures out{};
     for (std::size_t i = 0; i < out.size(); ++i)
-        out[i] = number(ledgerFigures[i]);
+        out[i] = number(worksheet::figures[i].control);
     return out;
 }
 
@@ -196,7 +188,7 @@ void Sheet::credit(Control source, const Figures& before)
                 }
         settleEntry(entries, source, now[i], change);
         if (entries != *ledger_[i]) {
-            record(ledgerFigures[i], Field::Ledger);
+            record(worksheet::figures[i].control, Field::Ledger);
             ledger_[i] = std::make_shared<const std::vector<LedgerEntry>>(std::move(entries));
         }
     }
@@ -518,7 +510,7 @@ std::string whyNotLedger(const SheetState& state)
                 return name + " has a pick of a kind it does not have";
     }
     for (std::size_t f = 0; f < state.ledger.size(); ++f) {
-        const std::string figure(form[ledgerFigures[f].index].name);
+        const std::string figure(form[figures[f].control.index].name);
         const auto& entries = state.ledger[f];
         for (auto e = entries.begin(); e != entries.end(); ++e) {
             if (e->control.index >= controlCount)
@@ -533,7 +525,7 @@ std::string whyNotLedger(const SheetState& state)
                              [&](const RowPicks& row) { return row.list == e->control; }))
                 return figure + "'s breakdown credits " + name + ", which has no pick counted";
         }
-        const std::string& shown = state.controls[ledgerFigures[f].index].text;
+        const std::string& shown = state.controls[figures[f].control.index].text;
         if (!addsUp(parseNumber(shown), entries)) {
             double sum = 0;
             for (const LedgerEntry& e : entries)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "figures.h"
 #include "form.h"
 #include "host.h"
 #include "messages.h"
@@ -39,10 +40,6 @@ struct Route {
     std::span<const Row> alsoEmpties = {};
 };
 
-// The summary figures whose make-up the worksheet keeps: squads, pounds of
-// cargo, towing places, supplies needed, combat load.
-inline constexpr Control ledgerFigures[] = {"Label110"_ctl, "Label108"_ctl, "Label40"_ctl, "Label75"_ctl,
-                                            "Label121"_ctl};
 
 // One control's part of a summary figure: a row's list (what its picks
 // added), a Clear's button (what its Clear changed beyond taking its rows'
@@ -94,7 +91,7 @@ struct RowPicks {
 // nothing changes them.
 struct SheetState {
     std::vector<ControlValues> controls;
-    std::array<std::vector<LedgerEntry>, std::size(ledgerFigures)> ledger; // in ledgerFigures' order
+    std::array<std::vector<LedgerEntry>, figureCount> ledger; // in the figures' order
     std::vector<RowPicks> counted; // the rows with picks counted, in the form's order
     friend bool operator==(const SheetState&, const SheetState&) = default;
 };
@@ -175,7 +172,7 @@ public:
     void endTypingRun() { mayMergeTyping_ = false; }
 
     // --- The ledger: what each control's events added to each of the
-    // ledgerFigures. Every event's change of a figure is credited to the
+    // summary figures. Every event's change of a figure is credited to the
     // event's control (a pick to the row's list); a Clear takes out the
     // entries of the rows it empties and credits what that leaves unexplained
     // to its button. A refused or failed event credits nothing. The entries,
@@ -283,7 +280,7 @@ private:
     void addPick(Control list, CountedPick pick);
     template <class Action> void transaction(Control source, Action&& action, std::optional<Control> typedInto = {});
     void rollBack();
-    using Figures = std::array<double, std::size(ledgerFigures)>;
+    using Figures = std::array<double, figureCount>;
     Figures figures() const;
     void credit(Control source, const Figures& before);
     void raise(Control c, Event e);
@@ -305,7 +302,7 @@ private:
     std::vector<Control> changed_;
     std::vector<bool> isChanged_;
     bool inEvent_ = false;
-    std::array<Entries, std::size(ledgerFigures)> ledger_; // never changed in place
+    std::array<Entries, figureCount> ledger_; // never changed in place
     std::vector<Picks> counted_;                           // by list control
     std::optional<CountedPick> picked_;                    // the current event's pick, once the list shows it
     bool refused_ = false;                                 // the current event was refused
