@@ -47,6 +47,13 @@ QLabel* FigureStrip::part(Control figure) const
     return nullptr;
 }
 
+void FigureStrip::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::PaletteChange)
+        refresh();
+    QWidget::changeEvent(event);
+}
+
 void FigureStrip::refresh()
 {
     for (std::size_t i = 0; i < parts_.size(); ++i) {
@@ -59,7 +66,7 @@ void FigureStrip::refresh()
         QLabel* part = parts_[i];
         part->setText(fromView(f.shortName) + QLatin1Char(' ') + QString::fromStdString(formatNumber(value)) +
                       fromView(f.shortUnit.of(value)));
-        WorksheetWindow::showOverCapacity(part, figure, value);
+        WorksheetWindow::showOverCapacity(part, figure, value, palette());
     }
 }
 

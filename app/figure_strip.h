@@ -26,6 +26,9 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     void refresh();
 

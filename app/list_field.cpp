@@ -1,5 +1,7 @@
 #include "list_field.h"
 
+#include "colours.h"
+
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QApplication>
@@ -136,6 +138,21 @@ ListField::ListField(QWidget* parent, const QString& name, const QStringList& it
     connect(edit, &QLineEdit::textEdited, this, &ListField::typedText);
 }
 
+void ListField::recolour(const QPalette& page)
+{
+    // On the list, not its line edit, which the list gives its own palette
+    // again when the drop-down closes.
+    QPalette palette;
+    if (typedShown_)
+        palette.setColor(QPalette::Text, colours::typedText(page));
+    setPalette(palette);
+    if (markLine_) {
+        QPalette amber;
+        amber.setColor(QPalette::Window, colours::mark(page));
+        markLine_->setPalette(amber);
+    }
+}
+
 void ListField::showText(const QString& text, bool typed, const QString& note, const QString& mark)
 {
     QLineEdit* edit = lineEdit();
@@ -157,22 +174,15 @@ void ListField::showText(const QString& text, bool typed, const QString& note, c
         QFont font = edit->font();
         font.setItalic(typed);
         edit->setFont(font);
-        // On the list, not its line edit, which the list gives its own
-        // palette again when the drop-down closes.
-        QPalette palette;
-        if (typed)
-            palette.setColor(QPalette::Text, palette.color(QPalette::PlaceholderText));
-        setPalette(palette);
         typedShown_ = typed;
+        recolour(parentWidget()->palette());
     }
     if (!mark.isEmpty() && !markLine_) {
         markLine_ = new QWidget(this);
         markLine_->setObjectName(QStringLiteral("rowMark"));
         markLine_->setAttribute(Qt::WA_TransparentForMouseEvents);
         markLine_->setAutoFillBackground(true);
-        QPalette amber;
-        amber.setColor(QPalette::Window, QColor(0xe0, 0x80, 0x00));
-        markLine_->setPalette(amber);
+        recolour(parentWidget()->palette());
     }
     if (markLine_) {
         markLine_->setGeometry(1, height() - 3, width() - 2, 3);

@@ -28,6 +28,9 @@ public:
     // that no pick counted; note says what the user should know about it,
     // mark what the row counts where that differs from what it shows.
     void showText(const QString& text, bool typed, const QString& note, const QString& mark = {});
+    // Derives the grey of typed text and the mark's amber from the palette
+    // of the page the list is on (the list's own holds what is set here).
+    void recolour(const QPalette& page);
 
     void showPopup() override;
     // Whether the drop-down is open, without making it.

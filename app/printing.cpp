@@ -1,5 +1,6 @@
 #include "printing.h"
 
+#include "colours.h"
 #include "message_box.h"
 #include "paper.h"
 #include "worksheet_window.h"
@@ -52,13 +53,23 @@ std::vector<QWidget*> printedControls(WorksheetWindow& window)
 }
 
 // Takes the focus and the mouse's hover off the page while it is drawn and
-// gives them back afterwards, so that no ring or highlight is printed.
+// gives them back afterwards, so that no ring or highlight is printed; the
+// page is drawn in black ink on white paper whatever the desktop's colours,
+// and without the rows' marks, which are aids on screen.
 class PlainLook {
 public:
-    explicit PlainLook(QWidget& page) : page_(page), filled_(page.autoFillBackground())
+    explicit PlainLook(QWidget& page)
+        : page_(page), filled_(page.autoFillBackground()), ownPalette_(page.testAttribute(Qt::WA_SetPalette)),
+          palette_(page.palette())
     {
         // The page fills its background on screen; paper stays white.
         page.setAutoFillBackground(false);
+        page.setPalette(colours::paper());
+        for (QWidget* mark : page.findChildren<QWidget*>(QStringLiteral("rowMark")))
+            if (mark->isVisible()) {
+                mark->hide();
+                marks_.emplace_back(mark);
+            }
         if (QWidget* f = QApplication::focusWidget(); f && page.isAncestorOf(f)) {
             focus_ = f;
             f->clearFocus();
@@ -72,6 +83,10 @@ public:
     ~PlainLook()
     {
         page_.setAutoFillBackground(filled_);
+        page_.setPalette(ownPalette_ ? palette_ : QPalette());
+        for (const QPointer<QWidget>& w : marks_)
+            if (w)
+                w->show();
         for (const QPointer<QWidget>& w : hovered_)
             if (w)
                 w->setAttribute(Qt::WA_UnderMouse, true);
@@ -84,6 +99,9 @@ public:
 private:
     QWidget& page_;
     bool filled_;
+    bool ownPalette_;
+    QPalette palette_;
+    std::vector<QPointer<QWidget>> marks_;
     QPointer<QWidget> focus_;
     std::vector<QPointer<QWidget>> hovered_;
 };
@@ -144,8 +162,9 @@ bool printPage(QPrinter& printer, WorksheetWindow& window, const QDateTime& prin
     const qreal footerHeight = painter.fontMetrics().height();
     const QRectF footerRect(0, room.height() - footerHeight, room.width(), footerHeight);
     painter.drawText(footerRect, Qt::AlignRight | Qt::AlignBottom,
-                     QStringLiteral("Combat Worksheet, printed %1")
-                         .arg(QLocale::c().toString(printedAt, QStringLiteral("d MMMM yyyy, HH:mm"))));
+                     QStringLiteral("Combat Worksheet, printed %1, %2")
+                         .arg(QLocale().toString(printedAt.date(), QLocale::LongFormat),
+                              QLocale().toString(printedAt.time(), QLocale::ShortFormat)));
 
     const qreal scale = std::min(room.width() / extent.width(), (room.height() - 2 * footerHeight) / extent.height());
     {

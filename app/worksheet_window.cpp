@@ -1,6 +1,7 @@
 #include "worksheet_window.h"
 
 #include "breakdown.h"
+#include "colours.h"
 #include "list_field.h"
 #include "message_box.h"
 #include "reading_order.h"
@@ -27,6 +28,8 @@
 #include <QToolTip>
 #include <QVBoxLayout>
 
+#include <functional>
+
 using namespace worksheet;
 
 namespace {
@@ -46,7 +49,18 @@ public:
         setFixedSize(worksheetGeometry().extent());
     }
 
+    // Called when the page's palette changes: the desktop's turning dark,
+    // or paper's while the page is printed.
+    std::function<void()> paletteChanged;
+
 protected:
+    void changeEvent(QEvent* event) override
+    {
+        if (event->type() == QEvent::PaletteChange && paletteChanged)
+            paletteChanged();
+        QWidget::changeEvent(event);
+    }
+
     void paintEvent(QPaintEvent*) override
     {
         const WorksheetGeometry& geometry = worksheetGeometry();
@@ -171,7 +185,9 @@ WorksheetWindow::WorksheetWindow()
         if (const Row* row = sheet_->rowOf(Control{i}))
             listOfCount_[row->count.index] = Control{i};
     setWindowTitle(qs(sheet_->text(formWindow)));
-    page_ = new Page(*sheet_);
+    auto* page = new Page(*sheet_);
+    page->paletteChanged = [this] { recolour(); };
+    page_ = page;
     scroll_ = new QScrollArea(this);
     scroll_->setFrameShape(QFrame::NoFrame);
     scroll_->setFocusPolicy(Qt::NoFocus);
@@ -568,22 +584,35 @@ void WorksheetWindow::sync(Control c)
     w->setVisible(sheet_->visible(c));
 }
 
-void WorksheetWindow::showOverCapacity(QLabel* label, Control figure, double value)
+void WorksheetWindow::showOverCapacity(QLabel* label, Control figure, double value, const QPalette& on)
 {
     const auto note = overCapacityNote(figure, value);
     QPalette palette;
     if (note)
-        palette.setColor(QPalette::WindowText, QColor(0xc0, 0x00, 0x00));
+        palette.setColor(QPalette::WindowText, colours::negative(on));
     label->setPalette(palette);
     label->setToolTip(note.value_or(QString()));
     label->setAccessibleDescription(note.value_or(QString()));
+}
+
+void WorksheetWindow::recolour()
+{
+    for (std::uint16_t i = 0; i < controlCount; ++i) {
+        QWidget* w = widgets_[i];
+        if (!w)
+            continue;
+        if (auto* list = qobject_cast<ListField*>(w))
+            list->recolour(page_->palette());
+        else if (declOf(Control{i}).look == Look::Tally)
+            showFigure(static_cast<QLabel*>(w), Control{i});
+    }
 }
 
 void WorksheetWindow::showFigure(QLabel* label, Control c)
 {
     // A screen reader hears the figure with its meaning.
     const double value = sheet_->number(c);
-    showOverCapacity(label, c, value);
+    showOverCapacity(label, c, value, page_->palette());
     label->setAccessibleName(figureNameOf(c, value));
 }
 

@@ -59,9 +59,10 @@ public:
     bool savePlan(const QString& path);
     void startOver();
 
-    // A summary figure below zero, where it is a capacity, shows in red and
-    // says in its tooltip and description by how much it is over.
-    static void showOverCapacity(QLabel* label, worksheet::Control figure, double value);
+    // A summary figure below zero, where it is a capacity, shows in red (as
+    // legible on the palette it is drawn on) and says in its tooltip and
+    // description by how much it is over.
+    static void showOverCapacity(QLabel* label, worksheet::Control figure, double value, const QPalette& on);
 
     // Opens what the summary figure is made of (one of worksheet::ledger-
     // Figures), as clicking it, or Enter or Space on it, does; the
@@ -98,6 +99,8 @@ private:
     // The same, after a user's event, undo or redo.
     void userChanged();
     void showFigure(QLabel* label, worksheet::Control c);
+    // The colours derived from the page's palette, derived again.
+    void recolour();
     void sync(worksheet::Control c);
     // Puts the state in place and shows it; returns why it cannot, else
     // empty.

@@ -5,6 +5,7 @@
 // and undo through real input are the --gui runs of the scenario files. CTest
 // gives these no printer, and the printing case a private one.
 #include "app/breakdown.h"
+#include "app/colours.h"
 #include "app/message_box.h"
 #include "app/printing.h"
 #include "app/program.h"
@@ -40,6 +41,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStatusBar>
+#include <QStyleFactory>
 #include <QStyleOption>
 #include <QTemporaryDir>
 #include <QTest>
@@ -177,7 +179,8 @@ private:
     {
         return list->lineEdit()->font().italic() && list->toolTip().contains("not counted") &&
                list->accessibleDescription() == list->toolTip() &&
-               list->lineEdit()->palette().color(QPalette::Text) == list->palette().color(QPalette::PlaceholderText);
+               list->lineEdit()->palette().color(QPalette::Text) ==
+                   colours::typedText(list->parentWidget()->palette());
     }
     QScrollBar* pageScroll() { return window().findChild<QScrollArea*>()->verticalScrollBar(); }
     bool shownWhole(QWidget* w)
@@ -899,6 +902,82 @@ private slots:
         QVERIFY(QFile::remove(path));
         QVERIFY(program->save());
         QCOMPARE(plan::read(path).state.controls.at("Text35"_ctl.index).text, "Hill 402");
+    }
+
+    // The colours the window adds stay legible on light, dark and
+    // high-contrast desktops, and follow the desktop when it changes.
+    void addedColoursStayLegibleOnEveryPalette()
+    {
+        const auto dark = [](QColor window, QColor base, QColor text, QColor placeholder) {
+            QPalette p(window, window);
+            p.setColor(QPalette::Window, window);
+            p.setColor(QPalette::Base, base);
+            for (auto role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
+                p.setColor(role, text);
+            p.setColor(QPalette::PlaceholderText, placeholder);
+            return p;
+        };
+        const std::pair<const char*, QPalette> palettes[] = {
+            {"Fusion", QStyleFactory::create("Fusion")->standardPalette()},
+            // Adwaita dark through the gtk3 platform theme.
+            {"Adwaita dark", dark(QColor(0x35, 0x35, 0x35), QColor(0x2d, 0x2d, 0x2d), QColor(0xee, 0xee, 0xec),
+                                  QColor(0x91, 0x91, 0x91))},
+            // Breeze Dark through Qt's KDE theme, which leaves the
+            // placeholder at the light palette's.
+            {"Breeze Dark", dark(QColor(0x31, 0x36, 0x3b), QColor(0x23, 0x26, 0x29), QColor(0xef, 0xf0, 0xf1),
+                                 QColor(0, 0, 0, 128))},
+            {"high contrast", dark(Qt::black, Qt::black, Qt::white, QColor(255, 255, 255, 128))},
+        };
+        const QPalette before = QApplication::palette();
+        QTest::keyClicks(find<QComboBox>("Combo13")->lineEdit(), "Smoke");
+        for (const auto& [name, p] : palettes) {
+            const QColor base = p.color(QPalette::Base), background = p.color(QPalette::Window);
+            QVERIFY2(colours::contrast(colours::typedText(p), base) >= 4.5, name);
+            QVERIFY2(colours::contrast(colours::typedText(p), p.color(QPalette::Text)) > 1.2, name); // still grey
+            QVERIFY2(colours::contrast(colours::negative(p), background) >= 4.5, name);
+            QVERIFY2(colours::contrast(colours::mark(p), base) >= 3, name);
+            QApplication::setPalette(p);
+            QCoreApplication::processEvents(); // the change reaches each widget
+            QVERIFY2(marked(find<QComboBox>("Combo13")), name);
+        }
+        QApplication::setPalette(before);
+    }
+
+    // Paper is paper: under a dark desktop the page prints white with black
+    // ink, as under the light one.
+    void aDarkDesktopPrintsTheSamePage()
+    {
+        fillIn();
+        QTemporaryDir dir;
+        const auto printed = [&](const QString& name) {
+            chosen = dir.filePath(name);
+            action("Export as PDF")->trigger();
+            run("pdftoppm", {"-r", "40", "-gray", "-png", "-singlefile", chosen + ".pdf", chosen});
+            return QImage(chosen + ".png").convertToFormat(QImage::Format_Grayscale8);
+        };
+        const QImage light = printed("light");
+        const QPalette before = QApplication::palette();
+        QPalette dark(QColor(0x31, 0x36, 0x3b), QColor(0x31, 0x36, 0x3b));
+        dark.setColor(QPalette::Base, QColor(0x23, 0x26, 0x29));
+        for (auto role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
+            dark.setColor(role, QColor(0xef, 0xf0, 0xf1));
+        QApplication::setPalette(dark);
+        QCoreApplication::processEvents();
+        const QImage onDark = printed("dark");
+        QApplication::setPalette(before);
+        QCOMPARE(onDark.size(), light.size());
+        qint64 sum[2] = {}, differ = 0;
+        for (int y = 0; y < light.height(); ++y)
+            for (int x = 0; x < light.width(); ++x) {
+                const int a = qGray(light.pixel(x, y)), b = qGray(onDark.pixel(x, y));
+                sum[0] += a;
+                sum[1] += b;
+                differ += std::abs(a - b) > 64;
+            }
+        const double pixels = 255.0 * light.width() * light.height();
+        QVERIFY2(sum[0] / pixels >= 0.85 && std::abs(sum[0] - sum[1]) / pixels < 0.03,
+                 qPrintable(QString("%1 against %2").arg(sum[0] / pixels).arg(sum[1] / pixels)));
+        QVERIFY2(differ < light.width() * light.height() / 100, "the ink lies in the same places");
     }
 
     // The plan a program is started with, good or bad: a bad one is reported
