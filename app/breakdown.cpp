@@ -7,6 +7,8 @@
 
 #include <QLabel>
 #include <QListWidget>
+#include <QScreen>
+#include <QStyle>
 #include <QVBoxLayout>
 
 using namespace worksheet;
@@ -110,4 +112,12 @@ void Breakdown::refresh()
         none->setFlags(Qt::ItemIsEnabled);
     }
     entries_->setCurrentRow(std::min(current, entries_->count() - 1));
+    // Wide enough for its longest entry in the font it has, as far as the
+    // screen allows.
+    const int wanted = entries_->sizeHintForColumn(0) + 2 * entries_->frameWidth() +
+                       style()->pixelMetric(QStyle::PM_ScrollBarExtent) + layout()->contentsMargins().left() +
+                       layout()->contentsMargins().right() + 8;
+    const int room = screen() ? screen()->availableGeometry().width() * 3 / 4 : wanted;
+    if (width() < std::min(wanted, room))
+        resize(std::min(wanted, room), height());
 }

@@ -24,6 +24,8 @@ FigureStrip::FigureStrip(WorksheetWindow& worksheet) : worksheet_(worksheet)
 {
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    // The parts read as one line of text: a blank between each.
+    layout->setSpacing(fontMetrics().horizontalAdvance(QLatin1Char(' ')));
     for (std::size_t i = 0; i < parts_.size(); ++i) {
         if (i > 1)
             layout->addWidget(new QLabel(QStringLiteral("\u00b7"), this));

@@ -17,6 +17,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStatusBar>
+#include <QToolTip>
 
 namespace {
 
@@ -85,8 +86,17 @@ public:
 void setUpApplication()
 {
     QApplication::setApplicationName(QStringLiteral("Combat Worksheet"));
-    QApplication::setFont(worksheetFont());
     QApplication::setStyle(new WorksheetStyle);
+    // The window's chrome in the form's font, not the theme's (qt6ct and
+    // KDE's give menus, the status line and message boxes their own): one
+    // look, and sizes worked out for one font.
+    const QFont font = worksheetFont();
+    QApplication::setFont(font);
+    for (const char* themed : {"QMenuBar", "QMenu", "QMenuItem", "QMessageBox", "QLabel", "QTipLabel", "QStatusBar",
+                               "QPushButton", "QCheckBox", "QRadioButton", "QToolButton", "QAbstractItemView",
+                               "QListView", "QHeaderView", "QComboMenuItem", "QComboLineEdit", "QDockWidgetTitle"})
+        QApplication::setFont(font, themed);
+    QToolTip::setFont(font);
 }
 
 ProgramWindow::ProgramWindow() : worksheet_(new WorksheetWindow)

@@ -1,10 +1,19 @@
 #include "screen_fit.h"
 
+#include <QGuiApplication>
 #include <QScreen>
 #include <QStyle>
 #include <QWidget>
 
 #include <algorithm>
+
+namespace {
+
+// Room for the panels a Wayland desktop may keep at the screen's edges
+// (GNOME's top bar, KDE's panel, weston's).
+constexpr int waylandPanels = 64;
+
+} // namespace
 
 void fitToScreen(QWidget& topLevel)
 {
@@ -16,8 +25,16 @@ void fitToScreen(QWidget& topLevel)
     QSize frame = topLevel.frameGeometry().size() - topLevel.size();
     if (frame.isEmpty())
         frame = QSize(16, 40);
-    const QSize room = screen->availableGeometry().size() - frame;
     const QSize wanted = topLevel.sizeHint();
+    // On Wayland a program is not told where the desktop's panels are: its
+    // available area is the whole screen. A window that may not fit beside
+    // them opens maximised, and the compositor fits it to the work area.
+    const QSize screenSize = screen->availableGeometry().size();
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")) &&
+        (wanted.width() + frame.width() > screenSize.width() ||
+         wanted.height() + frame.height() + waylandPanels > screenSize.height()))
+        topLevel.setWindowState(topLevel.windowState() | Qt::WindowMaximized);
+    const QSize room = screen->availableGeometry().size() - frame;
     QSize size = wanted.boundedTo(room);
     // Cut in one direction, the window scrolls that way; its scroll bar takes
     // room that should not make it scroll the other way too.

@@ -904,6 +904,19 @@ private slots:
         QCOMPARE(plan::read(path).state.controls.at("Text35"_ctl.index).text, "Hill 402");
     }
 
+    // The whole window lies on the screen's work area, its status line
+    // included; on Wayland, where the program is not told where the
+    // desktop's panels are, WORKSHEET_PANEL says how high the compositor's is.
+    void theWindowLiesOnTheScreen()
+    {
+        const QSize screen = program->screen()->availableGeometry().size() -
+                             QSize(0, qEnvironmentVariableIntValue("WORKSHEET_PANEL"));
+        QTest::qWait(500); // for the compositor's answer to the window's state
+        QVERIFY(program->frameGeometry().width() <= screen.width());
+        QVERIFY(program->frameGeometry().height() <= screen.height());
+        QVERIFY(program->statusBar()->isVisible());
+    }
+
     // The colours the window adds stay legible on light, dark and
     // high-contrast desktops, and follow the desktop when it changes.
     void addedColoursStayLegibleOnEveryPalette()
