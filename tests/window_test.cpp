@@ -979,7 +979,8 @@ private slots:
         const QImage onDark = printed("dark");
         QApplication::setPalette(before);
         QCOMPARE(onDark.size(), light.size());
-        qint64 sum[2] = {}, differ = 0;
+        double sum[2] = {};
+        int differ = 0;
         for (int y = 0; y < light.height(); ++y)
             for (int x = 0; x < light.width(); ++x) {
                 const int a = qGray(light.pixel(x, y)), b = qGray(onDark.pixel(x, y));

@@ -63,9 +63,9 @@ inline constexpr Figure figures[] = {
      {},
      {"towing place", "towing places"}},
     {summary::suppliesNeeded, "You will need", {"combat supply for the mission", "combat supplies for the mission"},
-     "Need"},
+     "Need", {}, {}},
     {summary::combatLoad, "Of those", {"supply carried as the combat load", "supplies carried as the combat load"},
-     "Combat load"},
+     "Combat load", {}, {}},
 };
 inline constexpr std::size_t figureCount = std::size(figures);
 

@@ -41,9 +41,18 @@ struct Cursor {
 
 } // namespace
 
-double parseNumber(std::string_view text)
+namespace {
+
+// The number at the text's start by the rule; end is left where the rule
+// stopped reading.
+double readNumber(std::string_view text, std::size_t& end)
 {
     Cursor cursor{text};
+    struct Ends {
+        Cursor& cursor;
+        std::size_t& end;
+        ~Ends() { end = cursor.pos; }
+    } ends{cursor, end};
     std::size_t& pos = cursor.pos;
     const auto peek = [&] { return cursor.peek(); };
 
@@ -112,11 +121,29 @@ double parseNumber(std::string_view text)
     normal += 'e';
     normal += std::to_string(scale);
     double value = 0.0;
-    const auto [end, ec] = std::from_chars(normal.data(), normal.data() + normal.size(), value);
-    (void)end;
+    const auto [last, ec] = std::from_chars(normal.data(), normal.data() + normal.size(), value);
+    (void)last;
     if (ec == std::errc::result_out_of_range)
         value = scale > 0 ? std::numeric_limits<double>::infinity() : 0.0;
     return sign * value;
+}
+
+} // namespace
+
+double parseNumber(std::string_view text)
+{
+    std::size_t end = 0;
+    return readNumber(text, end);
+}
+
+std::string_view unreadRest(std::string_view text)
+{
+    std::size_t end = 0;
+    readNumber(text, end);
+    std::string_view rest = readsANumber(text) ? text.substr(end) : text;
+    while (!rest.empty() && isSkipped(rest.front()))
+        rest.remove_prefix(1);
+    return rest;
 }
 
 bool readsANumber(std::string_view text)

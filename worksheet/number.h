@@ -13,6 +13,11 @@ namespace worksheet {
 // the text names a number beyond double range ("1e400").
 double parseNumber(std::string_view text);
 
+// What the lenient parse leaves unread of a text that starts with a number,
+// blanks skipped: "5 trucks" leaves "trucks", "2,5" leaves ",5", "12"
+// nothing. A text without a number is left whole.
+std::string_view unreadRest(std::string_view text);
+
 // Whether the lenient parse finds a number at the text's start at all, as
 // in "0", "-.5" or "3 trucks"; "abc", "" and "-" read as 0 without one.
 bool readsANumber(std::string_view text);
