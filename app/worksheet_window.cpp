@@ -10,6 +10,8 @@
 
 #include "plan/plan.h"
 #include "sections/routes.h"
+#include "worksheet/form_events.h"
+#include "worksheet/row_marks.h"
 
 #include <QAccessibleWidget>
 #include <QAction>
@@ -182,8 +184,11 @@ WorksheetWindow::WorksheetWindow()
     (void)described;
     sheet_ = std::make_unique<Sheet>(static_cast<Host&>(*this), sections::routes());
     for (std::uint16_t i = 0; i < controlCount; ++i)
-        if (const Row* row = sheet_->rowOf(Control{i}))
+        if (const Row* row = sheet_->rowOf(Control{i})) {
             listOfCount_[row->count.index] = Control{i};
+            if (row->marching)
+                listOfCount_[row->marching->index] = Control{i};
+        }
     setWindowTitle(qs(sheet_->text(formWindow)));
     auto* page = new Page(*sheet_);
     page->paletteChanged = [this] { recolour(); };
@@ -519,9 +524,14 @@ void WorksheetWindow::syncChanged()
     }
     for (Control c : sheet_->changed()) {
         sync(c);
-        // A row's mark says what its count box shows.
+        // A row's mark says what its count box and Marching tick show, and
+        // the mission type.
         if (const auto list = listOfCount_[c.index]; list && widgets_[list->index])
             sync(*list);
+        if (c == missionType)
+            for (std::uint16_t i = 0; i < controlCount; ++i)
+                if (widgets_[i] && sheet_->rowOf(Control{i}))
+                    sync(Control{i});
     }
     if (breakdown_ && breakdown_->isVisible())
         breakdown_->refresh();
@@ -569,7 +579,7 @@ void WorksheetWindow::sync(Control c)
             note = uncountedNoteOf(c);
         else if (!sheet_->enabled(c))
             note = disabledNoteOf(c);
-        const auto mark = sheet_->rowMark(c);
+        const auto mark = rowMark(*sheet_, c);
         static_cast<ListField*>(w)->showText(text, sheet_->typed(c), note, mark ? qs(*mark) : QString());
         break;
     }

@@ -118,7 +118,8 @@ private:
     std::array<QWidget*, worksheet::controlCount> widgets_{};
     // The group each control's widget is made in; the page for the header.
     std::array<QWidget*, worksheet::controlCount> groupOf_{};
-    // The list of the row whose count box each control is, if it is one.
+    // The list of the row whose count box or Marching tick each control is,
+    // if it is one.
     std::array<std::optional<worksheet::Control>, worksheet::controlCount> listOfCount_{};
     Breakdown* breakdown_ = nullptr;
 };

@@ -286,8 +286,10 @@ QString readLedger(std::span<const Line> lines, SheetState& state)
     return {};
 }
 
-// [picks]: a line a pick counted on a row, "LIST "COUNT" "KIND"", each row's
-// oldest first, the rows in the form's order.
+// [picks]: a line a pick counted on a row, "LIST "COUNT" "KIND" "MISSION"",
+// with "marching" or "riding" after on an infantry row, each row's oldest
+// first, the rows in the form's order. Plans of the first format end the
+// line at the kind.
 void writePicks(const SheetState& state, QByteArray& out)
 {
     for (const RowPicks& row : state.counted)
@@ -297,6 +299,12 @@ void writePicks(const SheetState& state, QByteArray& out)
             appendQuoted(out, p.count);
             out += ' ';
             appendQuoted(out, p.kind);
+            if (p.mission) {
+                out += ' ';
+                appendQuoted(out, *p.mission);
+            }
+            if (p.marching)
+                out += *p.marching ? " marching" : " riding";
             out += '\n';
         }
 }
@@ -318,8 +326,17 @@ QString readPicks(std::span<const Line> lines, SheetState& state)
             if (const std::string what = takeQuoted(rest, *text); !what.empty())
                 return onLine(line, std::string(name) + ": " + what);
         }
+        if (rest.starts_with(" \"")) {
+            rest.remove_prefix(1);
+            if (const std::string what = takeQuoted(rest, pick.mission.emplace()); !what.empty())
+                return onLine(line, std::string(name) + ": " + what);
+        }
+        if (rest == " marching" || rest == " riding") {
+            pick.marching = rest == " marching";
+            rest = {};
+        }
         if (!rest.empty())
-            return onLine(line, "a pick's line is LIST \"COUNT\" \"KIND\"");
+            return onLine(line, "a pick's line is LIST \"COUNT\" \"KIND\" \"MISSION\", then marching or riding");
         if (state.counted.empty() || state.counted.back().list != *list)
             state.counted.push_back({*list, {}});
         state.counted.back().picks.push_back(std::move(pick));
@@ -435,7 +452,7 @@ Read fromText(QByteArrayView bytes)
     if (version.empty() || version.front() == '0' ||
         !std::all_of(version.begin(), version.end(), [](char c) { return c >= '0' && c <= '9'; }))
         return failed(QStringLiteral("it is not a Combat Worksheet plan"));
-    if (version != std::to_string(formatVersion))
+    if (version.size() > 1 || version.front() - '0' > formatVersion)
         return failed(QStringLiteral("it was saved by a newer Combat Worksheet (plan format %1; this one reads "
                                      "format %2)")
                           .arg(QString::fromLatin1(version.data(), static_cast<qsizetype>(version.size())))

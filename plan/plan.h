@@ -10,7 +10,7 @@
 // A worksheet kept on disk: a plan. The file is UTF-8 text made to be read
 // and compared with diff:
 //
-//     Combat Worksheet plan 1
+//     Combat Worksheet plan 2
 //     [controls]
 //     Form1 "Combat Worksheet" visible enabled
 //     Label1 "3" hidden enabled
@@ -20,7 +20,7 @@
 //     Label110 Combo33 4
 //     ...
 //     [picks]
-//     Combo33 "2" "ZIL Medium Truck"
+//     Combo33 "2" "ZIL Medium Truck" "Recon"
 //     [end]
 //
 // The first line names the format and its version. Each section holds one
@@ -31,7 +31,8 @@
 // where they hold. [ledger] holds each summary figure's breakdown, a line an
 // entry: the figure, the control credited and its share; [picks] the picks
 // each row has counted, a line a pick: the row's list, the count and the
-// kind.
+// kind, then the mission type it was counted under and, on an infantry row,
+// "marching" or "riding".
 //
 // A file read is untrusted: nothing of it reaches a worksheet unless the
 // whole of it is a plan that a worksheet could hold, each summary figure
@@ -45,7 +46,9 @@
 // written with LF and no mark.
 namespace plan {
 
-inline constexpr int formatVersion = 1;
+// 2: each pick also keeps the mission type and Marching it was counted
+// under. Plans of format 1 are read as well.
+inline constexpr int formatVersion = 2;
 // No real plan comes near this; a larger file is refused before it is read.
 inline constexpr qint64 largestPlan = 1 << 20;
 // A plan's file name ends in this.

@@ -37,7 +37,7 @@ struct Worksheet {
     Sheet sheet{host, sections::routes()};
     Worksheet()
     {
-        sheet.userPick(missionType, 4); // Deliberate Attack
+        sheet.userPick(missionType, 4); // Artillery Barrage
         sheet.userEdit("Text10"_ctl, "2");
         sheet.userPick("Combo33"_ctl, 1);
         sheet.userEdit("Combo34"_ctl, "half a truck");
@@ -86,9 +86,9 @@ const BadFile badFiles[] = {
      contents([](const QByteArray& good) { return replaced(good, "Text10 \"2\"", "Text10 \"\xff\""); }),
      "holds a byte that is no UTF-8 text"},
     {"a plan of a newer format", contents([](const QByteArray& good) {
-         return replaced(good, "Combat Worksheet plan 1\n", "Combat Worksheet plan 2\n");
+         return replaced(good, "Combat Worksheet plan 2\n", "Combat Worksheet plan 3\n");
      }),
-     "newer Combat Worksheet (plan format 2"},
+     "newer Combat Worksheet (plan format 3; this one reads format 2)"},
     {"a plan cut short after a whole line",
      contents([](const QByteArray& good) { return good.left(good.lastIndexOf("[end]")); }),
      "cut short (no [end] line)"},
@@ -99,7 +99,7 @@ const BadFile badFiles[] = {
      contents([](const QByteArray& good) { return good.left(good.indexOf("\nText8 ") + 11); }),
      "incomplete or damaged (it does not end with [end]): line 98: Text8: unknown state \"v\""},
     {"a plan of a format far past this one's", contents([](const QByteArray& good) {
-         return replaced(good, "Combat Worksheet plan 1\n", "Combat Worksheet plan 99999999999\n");
+         return replaced(good, "Combat Worksheet plan 2\n", "Combat Worksheet plan 99999999999\n");
      }),
      "newer Combat Worksheet (plan format 99999999999;"},
     {"a carriage return alone",
@@ -112,7 +112,7 @@ const BadFile badFiles[] = {
      contents([](const QByteArray& good) { return replaced(good, "Label110 \"4\"", "Label110 \"30\""); }),
      "Label110 shows 30 but its breakdown adds up to 4"},
     {"a row credited with no pick counted",
-     contents([](const QByteArray& good) { return replaced(good, "Combo33 \"2\" \"ZIL Medium Truck\"\n", ""); }),
+     contents([](const QByteArray& good) { return replaced(good, "Combo33 \"2\" \"ZIL Medium Truck\" \"Artillery Barrage\"\n", ""); }),
      "Label110's breakdown credits Combo33, which has no pick counted"},
     {"a link that leads back to itself",
      [](const QString& path, const QByteArray&) { QFile::link(path, path); }, "a link that leads back to itself"},
@@ -164,7 +164,7 @@ const BadFile badFiles[] = {
      }),
      "Label110's breakdown names Combo33 twice"},
     {"a pick of a kind the list has not", contents([](const QByteArray& good) {
-         return replaced(good, "\"ZIL Medium Truck\"\n[end]", "\"Tiger Tank\"\n[end]");
+         return replaced(good, "\"ZIL Medium Truck\" \"Artillery Barrage\"\n[end]", "\"Tiger Tank\"\n[end]");
      }),
      "Combo33 has a pick of a kind it does not have"},
     {"picks on the mission type", contents([](const QByteArray& good) {
@@ -213,6 +213,20 @@ TEST(Plans, WindowsLineEndingsAndAByteOrderMarkAreThePlan)
         EXPECT_EQ(read.state, w.sheet.state());
         EXPECT_EQ(plan::toText(read.state), good); // written back with LF and no mark
     }
+}
+
+// A plan of the first format, whose picks do not say what they were counted
+// under, opens as it was; written again, it is of this format.
+TEST(Plans, APlanOfTheFirstFormatOpens)
+{
+    Worksheet w;
+    QByteArray text = plan::toText(w.sheet.state());
+    text = replaced(replaced(text, "plan 2\n", "plan 1\n"), " \"Artillery Barrage\"\n[end]", "\n[end]");
+    const plan::Read read = plan::fromText(text);
+    ASSERT_TRUE(read.ok()) << read.error.toStdString();
+    ASSERT_EQ(read.state.counted.size(), 1u);
+    EXPECT_EQ(read.state.counted[0].picks[0], (CountedPick{"2", "ZIL Medium Truck"}));
+    EXPECT_TRUE(plan::toText(read.state).startsWith("Combat Worksheet plan 2\n"));
 }
 
 TEST(Plans, APlanOfExactly1MiBIsRead)

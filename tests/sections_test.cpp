@@ -435,7 +435,7 @@ TEST(Ledger, WritesTenPicksAndTakesStateBackWholesale)
     opened.sheet.userEdit(truckRows[4].count, "2");
     opened.choose(truckRows[4].list, "PTS");
     EXPECT_EQ(opened.sheet.countedPicks(truckRows[4].list),
-              (std::vector<CountedPick>{{"3", "PTS"}, {"7", "PTS"}, {"2", "PTS"}}));
+              (std::vector<CountedPick>{{"3", "PTS"}, {"7", "PTS"}, {"2", "PTS", "Advance To Contact"}}));
     const auto towing = opened.sheet.ledger(summary::towing);
     ASSERT_EQ(towing.size(), 2u);
     EXPECT_EQ(towing[0].amount, 5);

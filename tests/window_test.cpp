@@ -931,7 +931,7 @@ private slots:
             return p;
         };
         const std::pair<const char*, QPalette> palettes[] = {
-            {"Fusion", QStyleFactory::create("Fusion")->standardPalette()},
+            {"Fusion", std::unique_ptr<QStyle>(QStyleFactory::create("Fusion"))->standardPalette()},
             // Adwaita dark through the gtk3 platform theme.
             {"Adwaita dark", dark(QColor(0x35, 0x35, 0x35), QColor(0x2d, 0x2d, 0x2d), QColor(0xee, 0xee, 0xec),
                                   QColor(0x91, 0x91, 0x91))},

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "worksheet/row_marks.h"
 #include "worksheet/sheet.h"
 
 #include <cstddef>
@@ -47,7 +48,7 @@ public:
     virtual std::vector<std::string> items(worksheet::Control c) const = 0;
     // What a row's mark says of the row's list, or "" for none (the core's,
     // or the window's as it shows it).
-    virtual std::string rowMark(worksheet::Control list) const { return sheet().rowMark(list).value_or(""); }
+    virtual std::string rowMark(worksheet::Control list) const { return worksheet::rowMark(sheet(), list).value_or(""); }
 
     // Whether the worksheet is the plan last saved or opened, or the one of
     // start-up: what the window's title shows without its star.

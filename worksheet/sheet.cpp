@@ -1,5 +1,6 @@
 #include "sheet.h"
 
+#include "form_events.h"
 #include "number.h"
 
 #include <algorithm>
@@ -26,15 +27,15 @@ std::string_view trimmed(std::string_view t)
                                            : t.substr(first, t.find_last_not_of(" \t") - first + 1);
 }
 
-std::string described(std::string_view count, std::string_view kind)
+} // namespace
+
+std::string describedPick(std::string_view count, std::string_view kind)
 {
     std::string out(trimmed(count));
     out += " \u00d7 ";
     out += kind;
     return out;
 }
-
-} // namespace
 
 Sheet::Sheet(Host& host, std::span<const Route> routes)
     : host_(host), isChanged_(controlCount, false), counted_(controlCount)
@@ -236,7 +237,7 @@ void Sheet::addPick(Control list, CountedPick pick)
     auto head = before ? before->head : nullptr;
     if (count <= picksWritten)
         head = std::make_shared<const std::string>((before ? *head + " + " : std::string()) +
-                                                   described(pick.count, pick.kind));
+                                                   describedPick(pick.count, pick.kind));
     counted_[list.index] = std::make_shared<const PickNode>(PickNode{std::move(pick), before, count, std::move(head)});
 }
 
@@ -255,38 +256,6 @@ const Row* Sheet::rowOf(Control list) const
 {
     const Route* click = routeOf_[static_cast<std::size_t>(Event::Click)][list.index];
     return click ? click->counts : nullptr;
-}
-
-std::optional<std::string> Sheet::rowMark(Control list) const
-{
-    const Row* row = rowOf(list);
-    const std::size_t n = countedPickCount(list);
-    if (!row || n == 0)
-        return std::nullopt;
-    if (n > 1)
-        return (n == 2 ? "Counted twice: " : "Counted " + std::to_string(n) + " times: ") + countedText(list);
-    const CountedPick& pick = counted_[list.index]->pick;
-    const std::string& count = text(row->count);
-    const std::string& kind = text(list);
-    if (count != pick.count || kind != pick.kind) {
-        std::string out = "Counted as " + described(pick.count, pick.kind) + "; ";
-        if (count != pick.count)
-            out +=
-                trimmed(count).empty() ? "the count is now blank" : "the count now says " + std::string(trimmed(count));
-        if (count != pick.count && kind != pick.kind)
-            out += " and ";
-        if (kind != pick.kind)
-            out += trimmed(kind).empty() ? "the kind is now blank" : "the kind now says " + kind;
-        return out;
-    }
-    if (!readsANumber(count))
-        return trimmed(count).empty()
-                   ? "The count is blank: this row counts nothing"
-                   : "The count \"" + std::string(trimmed(count)) + "\" is not a number: this row counts nothing";
-    if (const double value = parseNumber(count); value < 0)
-        return "Counts \u2212" + (std::isfinite(value) ? formatNumber(-value) : std::string("\u221e")) +
-               ": this row takes away";
-    return std::nullopt;
 }
 
 void Sheet::setLedger(Control figure, std::vector<LedgerEntry> entries)
@@ -388,7 +357,8 @@ void Sheet::userPick(Control c, std::size_t item)
             return;
         setText(c, items(c)[item]);
         if (const Row* row = rowOf(c))
-            picked_ = CountedPick{text(row->count), text(c)};
+            picked_ = CountedPick{text(row->count), text(c), text(missionType),
+                                  row->marching ? std::optional(checked(*row->marching)) : std::nullopt};
         raise(c, Event::Click);
     });
 }

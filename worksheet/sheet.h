@@ -55,12 +55,21 @@ struct LedgerEntry {
 // significant digits allows.
 bool addsUp(double figure, std::span<const LedgerEntry> entries);
 
-// A pick counted on a row: the count box's text and the kind, as picked.
+// A pick counted on a row: the count box's text and the kind, as picked,
+// and what else its figures hung on then: the mission type shown and, on an
+// infantry row, whether Marching was ticked. (Plans of the first format do
+// not say; then neither is known.)
 struct CountedPick {
     std::string count;
     std::string kind;
+    std::optional<std::string> mission = {};
+    std::optional<bool> marching = {};
     friend bool operator==(const CountedPick&, const CountedPick&) = default;
 };
+
+// A pick as the worksheet writes it: "2 × ZIL Medium Truck", the count
+// without its outer blanks.
+std::string describedPick(std::string_view count, std::string_view kind);
 
 // Raised when a handler would write a number that is not finite; the
 // dispatcher undoes the whole user event.
@@ -191,10 +200,6 @@ public:
     std::string countedText(Control list) const;
     // The row whose list this is, if any.
     const Row* rowOf(Control list) const;
-    // Why a row reads differently from what it counts, or nothing for a row
-    // in step (one pick counted, of the count and kind it shows, a number
-    // not below zero) or with no pick counted.
-    std::optional<std::string> rowMark(Control list) const;
 
     // Put back wholesale, as an opened plan does: outside any event, not
     // taken back by undo and reported by no changed(). The caller keeps a
