@@ -4,6 +4,7 @@
 
 #include "sections/sections.h"
 #include "worksheet/number.h"
+#include "worksheet/row_marks.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -48,8 +49,16 @@ QString Breakdown::entryText(const Sheet& sheet, const LedgerEntry& entry)
     QString out = whereOf(entry.control);
     if (const std::string picks = sheet.countedText(entry.control); !picks.empty())
         out += QStringLiteral(", ") + qs(picks);
-    out += entry.amount < 0 ? QStringLiteral(" \u2212") : QStringLiteral(" +");
-    return out + qs(formatNumber(std::abs(entry.amount)));
+    // Signed as the worksheet writes numbers, with a plain minus.
+    out += entry.amount < 0 ? QStringLiteral(" -") : QStringLiteral(" +");
+    out += qs(formatNumber(std::abs(entry.amount)));
+    // What the row's mark says, the breakdown says too; picks counted more
+    // than once are listed already.
+    if (const std::size_t n = sheet.countedPickCount(entry.control); n > 1)
+        out += n == 2 ? QStringLiteral(" (counted twice)") : QStringLiteral(" (counted %1 times)").arg(n);
+    else if (const auto mark = rowMark(sheet, entry.control))
+        out += QStringLiteral(" (") + qs(*mark) + QLatin1Char(')');
+    return out;
 }
 
 QString Breakdown::asText(const Sheet& sheet, Control figure)

@@ -491,7 +491,7 @@ private slots:
         QCOMPARE(entries->item(0)->text(), QString("Trucks row 1, 1 \u00d7 ZIL Medium Truck +2"));
         pick("Combo33", 1);
         QCOMPARE(entries->item(0)->text(),
-                 QString("Trucks row 1, 1 \u00d7 ZIL Medium Truck + 1 \u00d7 ZIL Medium Truck +4"));
+                 QString("Trucks row 1, 1 \u00d7 ZIL Medium Truck + 1 \u00d7 ZIL Medium Truck +4 (counted twice)"));
         entries->activateWindow();
         entries->setFocus();
         entries->setCurrentRow(0);
@@ -501,7 +501,7 @@ private slots:
         QTest::mouseClick(find<QLabel>("Label40"), Qt::LeftButton);
         QCOMPARE(window().breakdown()->figure(), "Label40"_ctl);
         QCOMPARE(entries->item(0)->text(),
-                 QString("Trucks row 1, 1 \u00d7 ZIL Medium Truck + 1 \u00d7 ZIL Medium Truck +2"));
+                 QString("Trucks row 1, 1 \u00d7 ZIL Medium Truck + 1 \u00d7 ZIL Medium Truck +2 (counted twice)"));
         // The Clear empties it.
         QTest::mouseClick(find<QPushButton>("Command11"), Qt::LeftButton);
         QCOMPARE(entries->count(), 1);

@@ -83,7 +83,7 @@ std::optional<std::string> rowMark(const Sheet& sheet, Control list)
         return countsNothing(sheet, list, count);
     const double value = parseNumber(count);
     if (value < 0)
-        return "Counts \u2212" + (std::isfinite(value) ? formatNumber(-value) : std::string("\u221e")) +
+        return "Counts " + (std::isfinite(value) ? formatNumber(value) : std::string("-\u221e")) +
                ": this row takes away";
     if (const std::string_view rest = unreadRest(count); !rest.empty())
         return "The count " + quoted(count) + " counts as " +
