@@ -12,6 +12,7 @@ struct StandIn {
     bool active = false;
     std::deque<MessageBox::Answer> answers;
     std::vector<MessageBox::Asked> asked;
+    std::function<void(const MessageBox::Asked&)> look;
 };
 
 StandIn& standIn()
@@ -50,6 +51,11 @@ MessageBox::Answer MessageBox::askToOverwrite(QWidget* parent, const QString& ti
 void MessageBox::answerInsteadOfShowing()
 {
     standIn().active = true;
+}
+
+void MessageBox::whenAsked(std::function<void(const Asked&)> look)
+{
+    standIn().look = std::move(look);
 }
 
 void MessageBox::setNextAnswer(Answer answer)
@@ -97,6 +103,8 @@ MessageBox::Answer MessageBox::ask(QWidget* parent, const Asked& asked, Choice c
     if (StandIn& s = standIn(); s.active) {
         s.asked.push_back(asked);
         s.asked.back().size = box.sizeHint();
+        if (s.look)
+            s.look(s.asked.back());
         if (s.answers.empty())
             return escape;
         const Answer answer = s.answers.front();

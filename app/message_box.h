@@ -3,6 +3,7 @@
 #include <QMessageBox>
 #include <QString>
 
+#include <functional>
 #include <vector>
 
 // Every modal message of the program goes through here. A test can take the
@@ -39,6 +40,9 @@ public:
     // Cancel where there is one).
     static void answerInsteadOfShowing();
     static void setNextAnswer(Answer answer);
+    // Called with each box as it is answered in place of being shown, while
+    // the program waits for it as for a shown one.
+    static void whenAsked(std::function<void(const Asked&)> look);
     // The boxes answered so far, oldest first, taken out of the record.
     static std::vector<Asked> takeAsked();
 

@@ -74,7 +74,8 @@ void infantryPick(Sheet& sheet, int row)
     // The cargo left may go below zero without a word.
     if (amounts.squads > 0 && sheet.number(summary::squads) < 0) {
         refusePick(sheet, beforePick, messages::notEnoughTransport,
-                   {"The pick needs", amounts.squads, squadsBefore, "squad of seats", "squads of seats"});
+                   {"The pick needs", amounts.squads, squadsBefore, "squad of seats", "squads of seats"},
+                   "The row was emptied.");
         sheet.setText(r.count, "");
         sheet.setText(r.list, "");
     }

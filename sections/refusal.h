@@ -35,15 +35,18 @@ inline std::string describe(const Shortfall& s)
     return out + ". Nothing was added.";
 }
 
-// Tells the user, then puts back every caption the pick changed since
-// beforePick, so that the refused pick leaves no trace in any tally, shown or
-// hidden, and a later Clear takes back only what accepted picks added. The
-// caller then resets its row.
+// Puts back every caption the pick changed since beforePick, so that the
+// refused pick leaves no trace in any tally, shown or hidden, and a later
+// Clear takes back only what accepted picks added, and tells the user once
+// the event is over (see Sheet::refuse). The caller then resets its row, as
+// afterwards says in the detail line ("The row was emptied.").
 inline void refusePick(worksheet::Sheet& sheet, worksheet::Sheet::Mark beforePick, const worksheet::Message& why,
-                       const Shortfall& shortfall)
+                       const Shortfall& shortfall, std::string_view afterwards = {})
 {
-    sheet.message(why, describe(shortfall));
-    sheet.restoreLabels(beforePick);
+    std::string detail = describe(shortfall);
+    if (!afterwards.empty())
+        detail.append(" ").append(afterwards);
+    sheet.refuse(why, std::move(detail), beforePick);
 }
 
 } // namespace sections

@@ -67,7 +67,8 @@ void towedPick(Sheet& sheet, int row)
     // Using up the last towing place is fine.
     if (sheet.number(summary::towing) < 0) {
         refusePick(sheet, beforePick, messages::needMoreTowing,
-                   {"The pick needs", amounts.towing, placesBefore, "towing place", "towing places"});
+                   {"The pick needs", amounts.towing, placesBefore, "towing place", "towing places"},
+                   refusedCount[i] == "0" ? "The row's count was set to 0." : "The row's count was emptied.");
         sheet.setText(r.count, refusedCount[i]);
     }
 }

@@ -76,7 +76,8 @@ void weaponPick(Sheet& sheet, int row)
 
     if (sheet.number(summary::cargoPounds) < 0) {
         refusePick(sheet, beforePick, messages::notEnoughTransport,
-                   {"The pick needs", amounts.cargoPounds, cargoBefore, "lb of cargo", "lb of cargo", " lb"});
+                   {"The pick needs", amounts.cargoPounds, cargoBefore, "lb of cargo", "lb of cargo", " lb"},
+                   "The row's kind was emptied and its count set to 0.");
         sheet.setText(supplyShares::refusedPicks, "0");
         sheet.setText(r.count, "0");
         sheet.setText(r.list, "");

@@ -917,6 +917,31 @@ private slots:
         QVERIFY(program->statusBar()->isVisible());
     }
 
+    // While a refusal's message is up, the worksheet already shows what it
+    // will be after OK: the refused figures gone, the row emptied.
+    void aRefusalShowsTheWorksheetAsItLeavesIt()
+    {
+        pick("Combo2", 1); // Recon
+        QTest::keyClicks(find<QLineEdit>("Text10"), "1");
+        pick("Combo33", 1); // a ZIL truck: 2 squads
+        QTest::keyClicks(find<QLineEdit>("Text11"), "20");
+        QString shown, heard, row;
+        MessageBox::whenAsked([&](const MessageBox::Asked&) {
+            shown = find<QLabel>("Label110")->text();
+            heard = find<QLabel>("Label110")->accessibleName();
+            row = find<QLineEdit>("Text11")->text();
+        });
+        pick("Combo11", 1); // Infantry Squad
+        MessageBox::whenAsked({});
+        const auto asked = MessageBox::takeAsked();
+        QCOMPARE(asked.size(), 1u);
+        QCOMPARE(asked[0].title, QString("Transport Error"));
+        QVERIFY2(asked[0].detail.endsWith("Nothing was added. The row was emptied."), qPrintable(asked[0].detail));
+        QCOMPARE(shown, QString("2"));
+        QCOMPARE(heard, QString("You can carry: 2 squads"));
+        QCOMPARE(row, QString());
+    }
+
     // The colours the window adds stay legible on light, dark and
     // high-contrast desktops, and follow the desktop when it changes.
     void addedColoursStayLegibleOnEveryPalette()

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace worksheet {
 
@@ -81,22 +82,28 @@ template <class Action> void Sheet::transaction(Control source, Action&& action,
     forgetChanges();
     picked_.reset();
     refused_ = false;
+    refusals_.clear();
     const Figures before = figures();
     try {
         action();
     } catch (const NumberOverflow&) {
         rollBack();
+        refusals_.clear();
         message(messages::numberError);
         return;
     } catch (...) {
         // A fault in a handler: the worksheet is put back as it was and the
         // fault goes on to the caller, which alone can tell about it.
         rollBack();
+        refusals_.clear();
         throw;
     }
     if (!refused_)
         credit(source, before);
     remember(typedInto);
+    // Told now, the user sees the worksheet as the refusal leaves it.
+    for (const auto& [m, detail] : std::exchange(refusals_, {}))
+        message(m, detail);
 }
 
 Sheet::Figures Sheet::figures() const
@@ -422,6 +429,12 @@ void Sheet::put(Control c, Field f, const Value& v)
     case Field::Counted: counted_[c.index] = v.picks; break;
     }
     markChanged(c);
+}
+
+void Sheet::refuse(const Message& m, std::string detail, Mark since)
+{
+    restoreLabels(since);
+    refusals_.emplace_back(m, std::move(detail));
 }
 
 void Sheet::restoreLabels(Mark since)

@@ -15,6 +15,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace worksheet {
@@ -235,6 +236,11 @@ public:
     using Mark = std::size_t;
     Mark mark() const { return journal_.size(); }
     void restoreLabels(Mark since);
+    // Refuses the event: puts every caption back as restoreLabels does, and
+    // shows the message once the event is over, so that while it is up the
+    // worksheet shows what it will be after it (the refused figures gone,
+    // the row reset).
+    void refuse(const Message& m, std::string detail, Mark since);
 
 private:
     struct ControlState {
@@ -308,6 +314,8 @@ private:
     std::vector<bool> isChanged_;
     bool inEvent_ = false;
     std::array<Entries, figureCount> ledger_; // never changed in place
+    // Refusals' messages with their details, shown once their event is over.
+    std::vector<std::pair<Message, std::string>> refusals_;
     std::vector<Picks> counted_;                           // by list control
     std::optional<CountedPick> picked_;                    // the current event's pick, once the list shows it
     bool refused_ = false;                                 // the current event was refused
