@@ -310,11 +310,16 @@ bool WorksheetWindow::eventFilter(QObject* watched, QEvent* event)
             return true;
         }
     }
-    // A field away from the focus shows its text from the start: a long
-    // kind's name, not its tail.
+    // A field the user leaves for another shows its text from the start: a
+    // long kind's name, not its tail. Left for a dialog, a menu or another
+    // window, it keeps the cursor where the user will type on coming back.
     if (event->type() == QEvent::FocusOut)
-        if (auto* edit = qobject_cast<QLineEdit*>(watched))
-            edit->setCursorPosition(0);
+        if (auto* edit = qobject_cast<QLineEdit*>(watched)) {
+            const Qt::FocusReason why = static_cast<QFocusEvent*>(event)->reason();
+            if (why == Qt::TabFocusReason || why == Qt::BacktabFocusReason || why == Qt::MouseFocusReason ||
+                why == Qt::ShortcutFocusReason)
+                edit->setCursorPosition(0);
+        }
     return QWidget::eventFilter(watched, event);
 }
 

@@ -917,6 +917,24 @@ private slots:
         QVERIFY(program->statusBar()->isVisible());
     }
 
+    // Leaving a field for a dialog, a menu or another window keeps its
+    // cursor where it was; leaving it for another field shows its start.
+    void theCursorStaysWhereTheUserLeftIt()
+    {
+        auto* field = find<QLineEdit>("Text35");
+        field->setFocus();
+        QTest::keyClicks(field, "Hill");
+        for (const Qt::FocusReason away : {Qt::ActiveWindowFocusReason, Qt::PopupFocusReason, Qt::MenuBarFocusReason}) {
+            QFocusEvent out(QEvent::FocusOut, away);
+            QApplication::sendEvent(field, &out);
+            QCOMPARE(field->cursorPosition(), 4);
+        }
+        QTest::keyClicks(field, "X");
+        QCOMPARE(field->text(), QString("HillX"));
+        QTest::keyClick(field, Qt::Key_Tab);
+        QCOMPARE(field->cursorPosition(), 0);
+    }
+
     // While a refusal's message is up, the worksheet already shows what it
     // will be after OK: the refused figures gone, the row emptied.
     void aRefusalShowsTheWorksheetAsItLeavesIt()
