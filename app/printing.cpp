@@ -29,6 +29,7 @@ namespace {
 constexpr int extentMargin = 8;
 constexpr qreal pageMarginMm = 12;
 constexpr qreal footerPoints = 7;
+const QString programName = QStringLiteral("Combat Worksheet");
 
 std::function<QString(const QString&)>& pdfFileChooser()
 {
@@ -141,9 +142,9 @@ QPageLayout::Orientation bestOrientation(const QPrinter& printer, QSize extent)
                                                                             : QPageLayout::Portrait;
 }
 
-void setUpForWorksheet(QPrinter& printer, WorksheetWindow& window)
+void setUpForWorksheet(QPrinter& printer, WorksheetWindow& window, const QString& name)
 {
-    printer.setDocName(QStringLiteral("Combat Worksheet"));
+    printer.setDocName(name);
     printer.setPageMargins(QMarginsF(pageMarginMm, pageMarginMm, pageMarginMm, pageMarginMm), QPageLayout::Millimeter);
     printer.setPageOrientation(bestOrientation(printer, printedExtent(window).size()));
 }
@@ -162,8 +163,10 @@ bool printPage(QPrinter& printer, WorksheetWindow& window, const QDateTime& prin
     const qreal footerHeight = painter.fontMetrics().height();
     const QRectF footerRect(0, room.height() - footerHeight, room.width(), footerHeight);
     painter.drawText(footerRect, Qt::AlignRight | Qt::AlignBottom,
-                     QStringLiteral("Combat Worksheet, printed %1, %2")
-                         .arg(QLocale().toString(printedAt.date(), QLocale::LongFormat),
+                     QStringLiteral("%1, printed %2, %3")
+                         .arg(printer.docName() == programName ? programName
+                                                               : printer.docName() + QStringLiteral(" \u2014 ") + programName,
+                              QLocale().toString(printedAt.date(), QLocale::LongFormat),
                               QLocale().toString(printedAt.time(), QLocale::ShortFormat)));
 
     const qreal scale = std::min(room.width() / extent.width(), (room.height() - 2 * footerHeight) / extent.height());
@@ -196,7 +199,7 @@ Printed printWorksheet(WorksheetWindow& window, const QString& pdfFile)
         return {{}, exportWorksheetAsPdf(window, pdfFile)};
     }
     QPrinter printer(printerInfo, QPrinter::ScreenResolution);
-    setUpForWorksheet(printer, window);
+    setUpForWorksheet(printer, window, QFileInfo(pdfFile).completeBaseName());
     if (!printPage(printer, window, QDateTime::currentDateTime())) {
         reportFailure(window,
                       QStringLiteral("The worksheet could not be printed on %1.").arg(printerInfo.printerName()));
@@ -205,10 +208,10 @@ Printed printWorksheet(WorksheetWindow& window, const QString& pdfFile)
     return {printerInfo.printerName(), {}};
 }
 
-Printed printWorksheetWithDialog(WorksheetWindow& window)
+Printed printWorksheetWithDialog(WorksheetWindow& window, const QString& name)
 {
     QPrinter printer(QPrinter::ScreenResolution);
-    setUpForWorksheet(printer, window);
+    setUpForWorksheet(printer, window, name);
     QPrintDialog dialog(&printer, &window);
     dialog.setWindowTitle(QStringLiteral("Print the worksheet"));
     if (dialog.exec() != QDialog::Accepted)
@@ -241,7 +244,7 @@ QString exportWorksheetAsPdf(WorksheetWindow& window, const QString& suggested)
     QPrinter pdf(QPrinter::ScreenResolution);
     pdf.setOutputFormat(QPrinter::PdfFormat);
     pdf.setOutputFileName(path);
-    setUpForWorksheet(pdf, window);
+    setUpForWorksheet(pdf, window, QFileInfo(suggested).completeBaseName());
     if (!printPage(pdf, window, QDateTime::currentDateTime())) {
         reportFailure(window, QStringLiteral("The worksheet could not be saved as %1.").arg(path));
         return {};

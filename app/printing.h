@@ -18,13 +18,15 @@ QRect printedExtent(WorksheetWindow& window);
 // printer's paper, within its margins.
 QPageLayout::Orientation bestOrientation(const QPrinter& printer, QSize extent);
 
-// Sets the printer up for the worksheet: its name, margins and the best
-// orientation.
-void setUpForWorksheet(QPrinter& printer, WorksheetWindow& window);
+// Sets the printer up for the worksheet: the document's name (the plan's,
+// which a PDF takes as its title and the print dialog for its file), the
+// margins and the best orientation.
+void setUpForWorksheet(QPrinter& printer, WorksheetWindow& window, const QString& name);
 
 // Draws the worksheet on one page of a printer that is set up, on white
 // paper, as text and lines rather than an image, scaled to fill the page
-// within its margins, with a footer line of the time of printing. Nothing has
+// within its margins, with a footer line of the document's name and the time
+// of printing. Nothing has
 // the focus or the mouse over it on paper. Returns false when the printer
 // cannot be opened.
 bool printPage(QPrinter& printer, WorksheetWindow& window, const QDateTime& printedAt);
@@ -41,8 +43,9 @@ struct Printed {
 // failure is reported in a message box. Nothing on the worksheet changes.
 Printed printWorksheet(WorksheetWindow& window, const QString& pdfFile);
 
-// The print dialog, to choose a printer and page settings, then the page.
-Printed printWorksheetWithDialog(WorksheetWindow& window);
+// The print dialog, to choose a printer and page settings, then the page of
+// the plan of that name.
+Printed printWorksheetWithDialog(WorksheetWindow& window, const QString& name);
 
 // Asks where to save the page as a PDF file, suggesting pdfFile, and writes
 // it there; a file that cannot be written is reported with the system's

@@ -21,7 +21,7 @@
 
 namespace {
 
-constexpr int confirmationMs = 15000;
+constexpr int confirmationMs = 5000;
 constexpr int recentPlans = 8;
 
 // What the program keeps between runs, in the desktop's usual place for
@@ -145,6 +145,10 @@ ProgramWindow::ProgramWindow() : worksheet_(new WorksheetWindow)
     addAction(menus);
 
     statusBar()->addPermanentWidget(new FigureStrip(*worksheet_));
+    connect(statusBar(), &QStatusBar::messageChanged, this, [this](const QString& message) {
+        if (message.isEmpty())
+            statusBar()->setToolTip({});
+    });
     fitToScreen(*this);
 }
 
@@ -322,7 +326,7 @@ void ProgramWindow::print()
 
 void ProgramWindow::printWithDialog()
 {
-    confirm(printWorksheetWithDialog(*worksheet_));
+    confirm(printWorksheetWithDialog(*worksheet_, QFileInfo(suggestedPdf()).completeBaseName()));
 }
 
 void ProgramWindow::exportPdf()
@@ -359,7 +363,15 @@ void ProgramWindow::showAbout()
                                 .arg(QStringLiteral(COMBAT_WORKSHEET_VERSION)));
 }
 
+// A confirmation shows for a few seconds beside the figures, cut short in
+// its middle (a long path) where it would run into them; its tooltip
+// holds it whole.
 void ProgramWindow::confirm(const QString& text)
 {
-    statusBar()->showMessage(text, confirmationMs);
+    int room = statusBar()->width() - 24;
+    for (QWidget* figures : statusBar()->findChildren<FigureStrip*>(Qt::FindDirectChildrenOnly))
+        room -= figures->sizeHint().width();
+    statusBar()->showMessage(statusBar()->fontMetrics().elidedText(text, Qt::ElideMiddle, std::max(room, 80)),
+                             confirmationMs);
+    statusBar()->setToolTip(text);
 }

@@ -917,6 +917,20 @@ private slots:
         QVERIFY(program->statusBar()->isVisible());
     }
 
+    // A plan's PDF carries the plan's name as its title and at its foot.
+    void aPlansPageIsNamedAfterIt()
+    {
+        fillIn();
+        chosen = plans->filePath("Raid on Hill 402");
+        QVERIFY(program->saveAs());
+        chosen = plans->filePath("page");
+        action("Export as PDF")->trigger();
+        QCOMPARE(QFileInfo(suggested).fileName(), QString("Raid on Hill 402.pdf"));
+        QVERIFY(run("pdfinfo", {chosen + ".pdf"}).contains("Title:           Raid on Hill 402\n"));
+        const QString text = QString::fromUtf8(run("pdftotext", {chosen + ".pdf", "-"})).simplified();
+        QVERIFY2(text.contains("Raid on Hill 402 \u2014 Combat Worksheet, printed"), qPrintable(text));
+    }
+
     // Leaving a field for a dialog, a menu or another window keeps its
     // cursor where it was; leaving it for another field shows its start.
     void theCursorStaysWhereTheUserLeftIt()
