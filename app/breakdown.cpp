@@ -1,15 +1,21 @@
 #include "breakdown.h"
 
 #include "reading_order.h"
+#include "settings.h"
 
 #include "sections/sections.h"
 #include "worksheet/number.h"
 #include "worksheet/row_marks.h"
 
+#include <QEvent>
 #include <QLabel>
+
+#include <algorithm>
+#include <utility>
 #include <QListWidget>
 #include <QScreen>
 #include <QStyle>
+#include <QTimer>
 #include <QVBoxLayout>
 
 using namespace worksheet;
@@ -36,6 +42,30 @@ QString whereOf(Control c)
     const QString& name = accessibleNameOf(c);
     return name.isEmpty() ? qs(declOf(c).name) : name;
 }
+
+// The entries in the worksheet's reading order: the rows first, then the
+// Clears and the supply calculation.
+std::vector<LedgerEntry> inWorksheetOrder(const Sheet& sheet, Control figure)
+{
+    static const std::vector<std::size_t> rank = [] {
+        std::vector<std::size_t> out(controlCount, controlCount);
+        const std::vector<Control> order = readingOrder();
+        for (std::size_t i = 0; i < order.size(); ++i)
+            out[order[i].index] = i;
+        return out;
+    }();
+    const auto ledger = sheet.ledger(figure);
+    std::vector<LedgerEntry> entries(ledger.begin(), ledger.end());
+    const auto key = [&](const LedgerEntry& e) {
+        return std::pair(sheet.rowOf(e.control) ? 0 : 1, rank[e.control.index]);
+    };
+    std::stable_sort(entries.begin(), entries.end(),
+                     [&](const LedgerEntry& a, const LedgerEntry& b) { return key(a) < key(b); });
+    return entries;
+}
+
+// How long a click's jump waits for the window manager.
+constexpr int activationWaitMs = 250;
 
 QString nothingYet()
 {
@@ -64,7 +94,7 @@ QString Breakdown::entryText(const Sheet& sheet, const LedgerEntry& entry)
 QString Breakdown::asText(const Sheet& sheet, Control figure)
 {
     QStringList lines{figureNameOf(figure, sheet.number(figure)) + QStringLiteral(", made of:")};
-    for (const LedgerEntry& e : sheet.ledger(figure))
+    for (const LedgerEntry& e : inWorksheetOrder(sheet, figure))
         lines << entryText(sheet, e);
     if (lines.size() == 1)
         lines << nothingYet();
@@ -82,37 +112,103 @@ Breakdown::Breakdown(QWidget* parent, const Sheet& sheet) : QDialog(parent, Qt::
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(heading_);
     layout->addWidget(entries_);
-    const auto choose = [this](QListWidgetItem* item) {
+    const auto controlOf = [](QListWidgetItem* item) -> std::optional<Control> {
         const QVariant c = item->data(Qt::UserRole);
-        if (c.isValid())
-            emit chosen(Control{static_cast<std::uint16_t>(c.toUInt())});
+        if (!c.isValid())
+            return std::nullopt;
+        return Control{static_cast<std::uint16_t>(c.toUInt())};
     };
-    connect(entries_, &QListWidget::itemActivated, this, choose);
-    connect(entries_, &QListWidget::itemClicked, this, choose);
-    resize(420, 260);
+    connect(entries_, &QListWidget::itemActivated, this, [this, controlOf](QListWidgetItem* item) {
+        if (const auto c = controlOf(item))
+            emit chosen(*c);
+    });
+    // A click jumps once the window manager has done with it: a click on the
+    // breakdown while the worksheet is active makes it activate the
+    // breakdown, after the click and over the jump.
+    connect(entries_, &QListWidget::itemClicked, this, [this, controlOf](QListWidgetItem* item) {
+        const auto c = controlOf(item);
+        if (!c)
+            return;
+        QTimer::singleShot(activationWaitMs, this, [this, control = *c] { emit chosen(control); });
+    });
+    resize(360, 260);
 }
 
-void Breakdown::showFigure(Control figure)
+namespace {
+
+// Where a window of this size lies best: beside the worksheet where the
+// screen has room, else where it covers least of what it must not (the
+// summary above all).
+QPoint bestPlace(QSize size, QRect screen, QRect worksheet, QRect summary, QRect row)
+{
+    // Beside each edge of the worksheet, and in each corner of the screen,
+    // each slid onto the screen.
+    const QPoint wanted[] = {{worksheet.right() + 1, worksheet.top()},
+                             {worksheet.left() - size.width(), worksheet.top()},
+                             {worksheet.left(), worksheet.bottom() + 1},
+                             {worksheet.left(), worksheet.top() - size.height()},
+                             screen.topRight() - QPoint(size.width() - 1, 0),
+                             screen.bottomRight() - QPoint(size.width() - 1, size.height() - 1),
+                             screen.bottomLeft() - QPoint(0, size.height() - 1),
+                             screen.topLeft()};
+    const auto onScreen = [&](QPoint at) {
+        return QPoint(std::clamp(at.x(), screen.left(), std::max(screen.left(), screen.right() + 1 - size.width())),
+                      std::clamp(at.y(), screen.top(), std::max(screen.top(), screen.bottom() + 1 - size.height())));
+    };
+    // The summary must stay in view above all, then the row in use, then
+    // the rest of the worksheet.
+    const auto covered = [&](QPoint at) {
+        const QRect r(at, size);
+        const auto area = [](QRect a) { return qint64(a.width()) * a.height(); };
+        return 16 * area(r & summary) + 4 * area(r & row) + area(r & worksheet);
+    };
+    QPoint best = onScreen(wanted[0]);
+    for (const QPoint at : wanted)
+        if (covered(onScreen(at)) < covered(best))
+            best = onScreen(at);
+    return best;
+}
+
+const QString geometryKey = QStringLiteral("breakdownGeometry");
+
+} // namespace
+
+void Breakdown::showFigure(Control figure, QRect worksheet, QRect summary, QRect row)
 {
     figure_ = figure;
     refresh();
+    if (!placed_) {
+        placed_ = true;
+        if (!restoreGeometry(programSettings().value(geometryKey).toByteArray()) && screen()) {
+            // Before its first show the window has no frame: allow for one.
+            const QSize frame = size() + QSize(16, 40);
+            move(bestPlace(frame, screen()->availableGeometry(), worksheet, summary, row));
+        }
+    }
     show();
     raise();
     activateWindow();
     entries_->setFocus();
-    if (entries_->count() > 0 && !entries_->currentItem())
+    if (entries_->count() > 0)
         entries_->setCurrentRow(0);
+}
+
+void Breakdown::hideEvent(QHideEvent* event)
+{
+    programSettings().setValue(geometryKey, saveGeometry());
+    QDialog::hideEvent(event);
 }
 
 void Breakdown::refresh()
 {
     const QString name = figureNameOf(figure_, sheet_.number(figure_));
-    setWindowTitle(QStringLiteral("Breakdown: %1").arg(accessibleNameOf(figure_)));
+    const std::string_view title = figureOf(figure_)->title;
+    setWindowTitle(QStringLiteral("Breakdown: %1").arg(QString::fromUtf8(title.data(), qsizetype(title.size()))));
     heading_->setText(QStringLiteral("%1, made of:").arg(name));
     entries_->setAccessibleName(name);
     const int current = entries_->currentRow();
     entries_->clear();
-    for (const LedgerEntry& e : sheet_.ledger(figure_)) {
+    for (const LedgerEntry& e : inWorksheetOrder(sheet_, figure_)) {
         auto* item = new QListWidgetItem(entryText(sheet_, e), entries_);
         item->setData(Qt::UserRole, e.control.index);
     }

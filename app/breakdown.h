@@ -18,8 +18,12 @@ class Breakdown : public QDialog {
 public:
     Breakdown(QWidget* parent, const worksheet::Sheet& sheet);
 
-    // Shows the figure's entries, and keeps showing that figure's.
-    void showFigure(worksheet::Control figure);
+    // Shows the figure's entries from the first, and keeps showing that
+    // figure's. The first time, it opens where it was last left or else
+    // beside the worksheet's window (its frame), and where the screen has
+    // no room there where it covers least of what it must not: the summary
+    // and the row in use.
+    void showFigure(worksheet::Control figure, QRect worksheet, QRect summary, QRect row);
     // Reads the figure's entries again.
     void refresh();
     worksheet::Control figure() const { return figure_; }
@@ -30,6 +34,9 @@ public:
     // the figure as it is read out, then each entry.
     static QString asText(const worksheet::Sheet& sheet, worksheet::Control figure);
 
+protected:
+    void hideEvent(QHideEvent* event) override;
+
 signals:
     // The user chose the entry of this control (a row's list, a button).
     void chosen(worksheet::Control c);
@@ -39,4 +46,6 @@ private:
     worksheet::Control figure_{};
     QLabel* heading_ = nullptr;
     QListWidget* entries_ = nullptr;
+    bool placed_ = false;
+
 };

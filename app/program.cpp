@@ -5,6 +5,7 @@
 #include "plan/plan.h"
 #include "printing.h"
 #include "screen_fit.h"
+#include "settings.h"
 #include "worksheet_window.h"
 
 #include <QApplication>
@@ -24,13 +25,6 @@ namespace {
 constexpr int confirmationMs = 5000;
 constexpr int recentPlans = 8;
 
-// What the program keeps between runs, in the desktop's usual place for
-// settings (on Linux, ~/.config/combat-worksheet/combat-worksheet.conf).
-QSettings settings()
-{
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("combat-worksheet"),
-                     QStringLiteral("combat-worksheet"));
-}
 const QString recentKey = QStringLiteral("recentPlans");
 const QString folderKey = QStringLiteral("lastFolder");
 
@@ -277,7 +271,7 @@ void ProgramWindow::planChanged(const QString& path)
     if (path.isEmpty())
         return;
     const QString absolute = QFileInfo(path).absoluteFilePath();
-    QSettings kept = settings();
+    QSettings kept = programSettings();
     QStringList recent = kept.value(recentKey).toStringList();
     recent.removeAll(absolute);
     recent.prepend(absolute);
@@ -288,13 +282,13 @@ void ProgramWindow::planChanged(const QString& path)
 void ProgramWindow::fillRecentMenu()
 {
     recent_->clear();
-    const QStringList recent = settings().value(recentKey).toStringList();
+    const QStringList recent = programSettings().value(recentKey).toStringList();
     for (const QString& path : recent) {
         const QString text = QStringLiteral("%1 (%2)").arg(plan::nameOf(path), QDir::toNativeSeparators(path));
         recent_->addAction(text, this, [this, path] {
             // A plan that has gone leaves the list once it is found gone.
             if (!openFile(path) && !QFileInfo::exists(path)) {
-                QSettings kept = settings();
+                QSettings kept = programSettings();
                 QStringList left = kept.value(recentKey).toStringList();
                 left.removeAll(path);
                 kept.setValue(recentKey, left);
@@ -307,7 +301,7 @@ void ProgramWindow::fillRecentMenu()
 
 QString ProgramWindow::lastFolder() const
 {
-    const QString kept = settings().value(folderKey).toString();
+    const QString kept = programSettings().value(folderKey).toString();
     if (!kept.isEmpty() && QFileInfo(kept).isDir())
         return kept;
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
@@ -345,7 +339,7 @@ void ProgramWindow::confirm(const Printed& printed)
     if (!printed.printer.isEmpty())
         confirm(QStringLiteral("The worksheet was sent to the printer %1").arg(printed.printer));
     else if (!printed.pdfFile.isEmpty()) {
-        settings().setValue(folderKey, QFileInfo(printed.pdfFile).absolutePath());
+        programSettings().setValue(folderKey, QFileInfo(printed.pdfFile).absolutePath());
         confirm(QStringLiteral("The worksheet was saved as %1").arg(QDir::toNativeSeparators(printed.pdfFile)));
     }
 }

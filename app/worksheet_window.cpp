@@ -341,7 +341,13 @@ void WorksheetWindow::showBreakdown(Control figure)
             }
         });
     }
-    breakdown_->showFigure(figure);
+    const auto onScreen = [](const QWidget* w) {
+        return w ? QRect(w->mapToGlobal(QPoint(0, 0)), w->size()) : QRect();
+    };
+    const QWidget* summary = groupOf_[figure.index] ? groupOf_[figure.index] : widgets_[figure.index];
+    QWidget* focused = QApplication::focusWidget();
+    breakdown_->showFigure(figure, window()->frameGeometry(), onScreen(summary),
+                           focused && isAncestorOf(focused) ? onScreen(focused) : QRect());
 }
 
 void WorksheetWindow::undo()

@@ -917,6 +917,30 @@ private slots:
         QVERIFY(program->statusBar()->isVisible());
     }
 
+    // The breakdown opens clear of the summary, titled by what the figure
+    // is, its entries in the worksheet's order from the first; one click
+    // on an entry jumps to its row.
+    void theBreakdownOpensClearOfTheSummaryInWorksheetOrder()
+    {
+        pick("Combo2", 1); // Recon
+        QTest::keyClicks(find<QLineEdit>("Text13"), "1");
+        pick("Combo34", 1);
+        QTest::keyClicks(find<QLineEdit>("Text10"), "2");
+        pick("Combo33", 1);
+        QTest::mouseClick(find<QLabel>("Label110"), Qt::LeftButton);
+        Breakdown* breakdown = window().breakdown();
+        QVERIFY(QTest::qWaitForWindowExposed(breakdown));
+        QCOMPARE(breakdown->windowTitle(), QString("Breakdown: Squads you can carry"));
+        auto* entries = breakdown->findChild<QListWidget*>("breakdownEntries");
+        QCOMPARE(entries->currentRow(), 0);
+        QVERIFY(entries->item(0)->text().startsWith("Trucks row 1, 2 \u00d7"));
+        QVERIFY(entries->item(1)->text().startsWith("Trucks row 2, 1 \u00d7"));
+        auto* summary = find<QLabel>("Label110")->parentWidget();
+        QVERIFY(!breakdown->frameGeometry().intersects(QRect(summary->mapToGlobal(QPoint()), summary->size())));
+        QTest::mouseClick(entries->viewport(), Qt::LeftButton, {}, entries->visualItemRect(entries->item(1)).center());
+        QTRY_VERIFY(find<QComboBox>("Combo34")->hasFocus());
+    }
+
     // A plan's PDF carries the plan's name as its title and at its foot.
     void aPlansPageIsNamedAfterIt()
     {

@@ -38,6 +38,8 @@ struct Figure {
     Control control;
     // As a screen reader hears it: "You can carry: 4 squads".
     std::string_view meaning;
+    // What it is, standing alone, as a window's title names it.
+    std::string_view title;
     Unit counts;
     // As the status line shows it: "Carry 4 squads", "or 10000 lb".
     std::string_view shortName;
@@ -49,22 +51,24 @@ struct Figure {
 };
 
 inline constexpr Figure figures[] = {
-    {summary::squads, "You can carry", {"squad", "squads"}, "Carry", {" squad", " squads"}, {"squad", "squads"}},
+    {summary::squads, "You can carry", "Squads you can carry", {"squad", "squads"}, "Carry", {" squad", " squads"}, {"squad", "squads"}},
     {summary::cargoPounds,
      "Or",
+     "Pounds of cargo you can carry",
      {"pound of cargo", "pounds of cargo"},
      "or",
      {" lb", " lb"},
      {"pound", "pounds"}},
     {summary::towing,
      "You can tow",
+     "Weapons you can tow",
      {"weapon from the towed section", "weapons from the towed section"},
      "Tow",
      {},
      {"towing place", "towing places"}},
-    {summary::suppliesNeeded, "You will need", {"combat supply for the mission", "combat supplies for the mission"},
+    {summary::suppliesNeeded, "You will need", "Combat supplies you will need", {"combat supply for the mission", "combat supplies for the mission"},
      "Need", {}, {}},
-    {summary::combatLoad, "Of those", {"supply carried as the combat load", "supplies carried as the combat load"},
+    {summary::combatLoad, "Of those", "Supplies carried as the combat load", {"supply carried as the combat load", "supplies carried as the combat load"},
      "Combat load", {}, {}},
 };
 inline constexpr std::size_t figureCount = std::size(figures);
