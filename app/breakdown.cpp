@@ -7,6 +7,7 @@
 #include "worksheet/number.h"
 #include "worksheet/row_marks.h"
 
+#include <QAccessible>
 #include <QEvent>
 #include <QLabel>
 
@@ -14,6 +15,7 @@
 #include <utility>
 #include <QListWidget>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -193,6 +195,22 @@ void Breakdown::showFigure(Control figure, QRect worksheet, QRect summary, QRect
         entries_->setCurrentRow(0);
 }
 
+bool Breakdown::event(QEvent* event)
+{
+    const bool handled = QDialog::event(event);
+    // Opened or come back to, the entry the focus is on is read out: told
+    // once the list has the focus, after the list itself is.
+    if (event->type() == QEvent::WindowActivate && QAccessible::isActive())
+        QTimer::singleShot(0, this, [this] {
+            if (entries_->hasFocus() && entries_->currentRow() >= 0) {
+                QAccessibleEvent focus(entries_, QAccessible::Focus);
+                focus.setChild(entries_->currentRow());
+                QAccessible::updateAccessibility(&focus);
+            }
+        });
+    return handled;
+}
+
 void Breakdown::hideEvent(QHideEvent* event)
 {
     programSettings().setValue(geometryKey, saveGeometry());
@@ -206,6 +224,10 @@ void Breakdown::refresh()
     setWindowTitle(QStringLiteral("Breakdown: %1").arg(QString::fromUtf8(title.data(), qsizetype(title.size()))));
     heading_->setText(QStringLiteral("%1, made of:").arg(name));
     entries_->setAccessibleName(name);
+    // Left open while the user works in the worksheet, the breakdown must
+    // not tell a screen reader that its entry has the focus: the list's
+    // current entry changes unannounced while it is not the active window.
+    const QSignalBlocker quiet(isActiveWindow() ? nullptr : entries_->selectionModel());
     const int current = entries_->currentRow();
     entries_->clear();
     for (const LedgerEntry& e : inWorksheetOrder(sheet_, figure_)) {

@@ -35,6 +35,7 @@ public:
     static QString asText(const worksheet::Sheet& sheet, worksheet::Control figure);
 
 protected:
+    bool event(QEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
 signals:

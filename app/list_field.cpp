@@ -138,6 +138,31 @@ ListField::ListField(QWidget* parent, const QString& name, const QStringList& it
     connect(edit, &QLineEdit::textEdited, this, &ListField::typedText);
 }
 
+void ListField::focusOutEvent(QFocusEvent* event)
+{
+    // The last pick's changes are told while the user stays on the list
+    // (its drop-down included).
+    if (!changes_.isEmpty() && event->reason() != Qt::PopupFocusReason)
+        announce({});
+    QComboBox::focusOutEvent(event);
+}
+
+void ListField::announce(const QString& changes)
+{
+    changes_ = changes;
+    describe();
+}
+
+void ListField::describe()
+{
+    const QString told = changes_.isEmpty()       ? description_
+                         : description_.isEmpty() ? changes_
+                                                  : description_ + QStringLiteral(". ") + changes_;
+    setAccessibleDescription(told);
+    // The focus is in the field: a screen reader hears its description.
+    lineEdit()->setAccessibleDescription(told);
+}
+
 void ListField::recolour(const QPalette& page)
 {
     // On the list, not its line edit, which the list gives its own palette
@@ -191,7 +216,8 @@ void ListField::showText(const QString& text, bool typed, const QString& note, c
     }
     const QString both = mark.isEmpty() ? note : note.isEmpty() ? mark : mark + QLatin1Char('\n') + note;
     setToolTip(both);
-    setAccessibleDescription(both);
+    description_ = both;
+    describe();
 }
 
 

@@ -28,6 +28,9 @@ public:
     // that no pick counted; note says what the user should know about it,
     // mark what the row counts where that differs from what it shows.
     void showText(const QString& text, bool typed, const QString& note, const QString& mark = {});
+    // What a pick on the list changed, told to a screen reader with the
+    // list's description until the focus leaves it.
+    void announce(const QString& changes);
     // Derives the grey of typed text and the mark's amber from the palette
     // of the page the list is on (the list's own holds what is set here).
     void recolour(const QPalette& page);
@@ -48,10 +51,14 @@ signals:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     bool popupMade_ = false;
     bool typedShown_ = false;     // in grey italics
     QWidget* markLine_ = nullptr; // made when a mark first shows
+    QString description_;         // the mark and the note
+    QString changes_;             // the last pick's, while the focus stays
+    void describe();
 };

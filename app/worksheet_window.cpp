@@ -6,6 +6,7 @@
 #include "message_box.h"
 #include "reading_order.h"
 #include "screen_fit.h"
+#include "text_box_accessible.h"
 #include "worksheet_geometry.h"
 
 #include "plan/plan.h"
@@ -179,6 +180,7 @@ WorksheetWindow::WorksheetWindow()
     static const bool described = [] {
         QAccessible::installFactory(describeGroup);
         ListField::describeToScreenReaders();
+        describeTextBoxesToScreenReaders();
         return true;
     }();
     (void)described;
@@ -365,6 +367,7 @@ void WorksheetWindow::redo()
 void WorksheetWindow::userChanged()
 {
     syncChanged();
+    announceFigures(true);
     emit edited();
 }
 
@@ -404,6 +407,7 @@ QString WorksheetWindow::restore(const SheetState& state)
     if (const std::string why = sheet_->restore(state); !why.empty())
         return QString::fromStdString(why);
     syncChanged();
+    announceFigures(false);
     emit edited();
     return {};
 }
@@ -551,6 +555,23 @@ void WorksheetWindow::syncChanged()
         widgets_[handTo->index]->setFocus(Qt::BacktabFocusReason);
     undo_->setEnabled(sheet_->canUndo());
     redo_->setEnabled(sheet_->canRedo());
+}
+
+// After a pick, the list picked on tells a screen reader which figures
+// changed and what they are now, without the user leaving the row.
+void WorksheetWindow::announceFigures(bool tell)
+{
+    QStringList changes;
+    for (std::size_t i = 0; i < figureCount; ++i) {
+        const double now = sheet_->number(figures[i].control);
+        if (now != shownFigures_[i])
+            changes << figureNameOf(figures[i].control, now);
+        shownFigures_[i] = now;
+    }
+    const auto focused = focusedControl();
+    if (tell && !changes.isEmpty() && focused && sheet_->rowOf(*focused))
+        if (auto* list = qobject_cast<ListField*>(widgets_[focused->index]))
+            list->announce(changes.join(QStringLiteral("; ")));
 }
 
 void WorksheetWindow::sync(Control c)

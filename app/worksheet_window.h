@@ -101,6 +101,8 @@ private:
     void showFigure(QLabel* label, worksheet::Control c);
     // The colours derived from the page's palette, derived again.
     void recolour();
+    // Tells the list in use which figures changed since last told, if tell.
+    void announceFigures(bool tell);
     void sync(worksheet::Control c);
     // Puts the state in place and shows it; returns why it cannot, else
     // empty.
@@ -116,6 +118,8 @@ private:
 
     std::unique_ptr<worksheet::Sheet> sheet_;
     std::array<QWidget*, worksheet::controlCount> widgets_{};
+    // The summary figures as last shown, to tell what an event changed.
+    std::array<double, worksheet::figureCount> shownFigures_{};
     // The group each control's widget is made in; the page for the header.
     std::array<QWidget*, worksheet::controlCount> groupOf_{};
     // The list of the row whose count box or Marching tick each control is,

@@ -941,6 +941,24 @@ private slots:
         QTRY_VERIFY(find<QComboBox>("Combo34")->hasFocus());
     }
 
+    // After a pick, the list tells a screen reader the figures that changed,
+    // until the focus leaves it.
+    void aPickTellsTheFiguresItChanged()
+    {
+        pick("Combo2", 1); // Recon
+        QTest::keyClicks(find<QLineEdit>("Text10"), "1");
+        auto* list = find<QComboBox>("Combo33");
+        list->lineEdit()->setFocus();
+        pick("Combo33", 1);
+        QCOMPARE(list->lineEdit()->accessibleDescription(),
+                 QString("You can carry: 2 squads; Or: 5000 pounds of cargo; You can tow: 1 weapon from the towed "
+                         "section; You will need: 4 combat supplies for the mission; Of those: 4 supplies carried "
+                         "as the combat load"));
+        list->lineEdit()->setFocus();
+        QTest::keyClick(list->lineEdit(), Qt::Key_Tab);
+        QCOMPARE(list->lineEdit()->accessibleDescription(), QString());
+    }
+
     // A plan's PDF carries the plan's name as its title and at its foot.
     void aPlansPageIsNamedAfterIt()
     {
