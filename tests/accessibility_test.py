@@ -295,6 +295,13 @@ def run(program, session):
     check("You can carry: 4 squads" in heard.renamed_since_mark(), "the squads' change is announced")
     trucks = named("Trucks, row 1, kind")
     check(trucks is not None and text_of(trucks) == "ZIL Medium Truck", "the list's text is the kind it shows")
+    # The figures the pick changed are told where the focus is, and a count
+    # box's text is one run, read whole ("2", not nothing).
+    field = next((n for n in walk(app) if n.getRoleName() == "text" and n.name == "Trucks, row 1, kind"), None)
+    told = field.description if field else ""
+    check("You can carry: 4 squads; Or: 10000 pounds of cargo" in told, "the pick's changes are told: %r" % told)
+    run = named("Trucks, row 1, count").queryText().getAttributeRun(0, False)
+    check(tuple(run[1:]) == (0, 1), "a count box's text is one run: %s" % (run,))
     lists_named_by_row("after a pick")
 
     # Typed over the kind, text says that it is not counted, and the list
