@@ -339,6 +339,9 @@ void WorksheetWindow::showBreakdown(Control figure)
         connect(breakdown_, &Breakdown::chosen, this, [this](Control c) {
             if (QWidget* w = widgets_[c.index]; w && w->isEnabled() && w->isVisible()) {
                 activateWindow();
+                // Reached from the keyboard's breakdown, the control shows
+                // its focus as Tab would (a button its ring).
+                window()->setAttribute(Qt::WA_KeyboardFocusChange);
                 w->setFocus(Qt::OtherFocusReason);
             }
         });
