@@ -39,6 +39,7 @@ std::function<QString(const QString&)>& planFileChooser()
 const char* const keyboardShortcuts = "Tab, Shift+Tab: move through the worksheet in reading order\n"
                                       "Alt+Down, F4, Up, Down, Page Up, Page Down: open a list;\n"
                                       "    in it, the arrow keys move and Enter chooses a kind\n"
+                                      "Space on a list whose kind is selected: open the list\n"
                                       "Enter, Space on a summary figure: what makes it up\n"
                                       "Ctrl+Z: undo\n"
                                       "Ctrl+Shift+Z, Ctrl+Y: redo\n"
