@@ -386,7 +386,7 @@ Read readSections(std::span<const Line> lines)
         return failed(onLine(lines[at], "[end] was due"));
     if (at + 1 != lines.size())
         return failed(onLine(lines[at + 1], "something follows [end]"));
-    if (const std::string why = Sheet::whyNot(result.state); !why.empty())
+    if (const std::string why = whyNot(result.state); !why.empty())
         return failed(QString::fromStdString(why));
     return result;
 }

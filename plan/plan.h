@@ -37,7 +37,7 @@
 // A file read is untrusted: nothing of it reaches a worksheet unless the
 // whole of it is a plan that a worksheet could hold, each summary figure
 // adding up to its breakdown and each row credited in it having picks
-// counted (see Sheet::whyNot). What the file alone cannot prove is left
+// counted (see worksheet::whyNot). What the file alone cannot prove is left
 // unchecked: that a pick's entries are its count times its kind's figures
 // (they depend on the mission type and Marching at the pick), and that the
 // hidden tallies add up to the figures they feed (after numbers too large

@@ -17,7 +17,7 @@ constexpr double poundsPerSupply = 100;
 void suppliesPick(worksheet::Sheet& sheet, int)
 {
     const double count = sheet.number(worksheet::supplyRow.count);
-    const worksheet::Sheet::Mark beforePick = sheet.mark();
+    const worksheet::Sheet::EventPoint beforePick = sheet.eventPoint();
     const double cargoBefore = sheet.number(summary::cargoPounds);
 
     const double weight = count * poundsPerSupply;

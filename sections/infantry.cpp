@@ -64,7 +64,7 @@ void infantryPick(Sheet& sheet, int row)
                           .cargoPounds = riding ? count * kind.cargoPounds : 0,
                           .suppliesNeeded = kind.supplyLoad * count * sheet.number(missionFactor),
                           .combatLoad = count * kind.supplyLoad};
-    const Sheet::Mark beforePick = sheet.mark();
+    const Sheet::EventPoint beforePick = sheet.eventPoint();
     const double squadsBefore = sheet.number(summary::squads);
     book(sheet, infantry.shares, amounts);
     sheet.add(share::squadsTakenTotal, amounts.squads);

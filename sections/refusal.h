@@ -40,7 +40,7 @@ inline std::string describe(const Shortfall& s)
 // Clear takes back only what accepted picks added, and tells the user once
 // the event is over (see Sheet::refuse). The caller then resets its row, as
 // afterwards says in the detail line ("The row was emptied.").
-inline void refusePick(worksheet::Sheet& sheet, worksheet::Sheet::Mark beforePick, const worksheet::Message& why,
+inline void refusePick(worksheet::Sheet& sheet, worksheet::Sheet::EventPoint beforePick, const worksheet::Message& why,
                        const Shortfall& shortfall, std::string_view afterwards = {})
 {
     std::string detail = describe(shortfall);

@@ -59,7 +59,7 @@ void towedPick(Sheet& sheet, int row)
     const double load = count * kind.supplyLoad;
     const Amounts amounts{
         .towing = count * kind.towingPlaces, .suppliesNeeded = load * sheet.number(missionFactor), .combatLoad = load};
-    const Sheet::Mark beforePick = sheet.mark();
+    const Sheet::EventPoint beforePick = sheet.eventPoint();
     const double placesBefore = sheet.number(summary::towing);
     book(sheet, towedUnits.shares, amounts);
     sheet.add(grid::towedUnits, amounts.towing);

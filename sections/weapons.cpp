@@ -69,7 +69,7 @@ void weaponPick(Sheet& sheet, int row)
     const Amounts amounts{.cargoPounds = count * kind.cargoPounds,
                           .suppliesNeeded = count * (kind.supplyLoad * sheet.number(missionFactor)),
                           .combatLoad = count * kind.supplyLoad};
-    const Sheet::Mark beforePick = sheet.mark();
+    const Sheet::EventPoint beforePick = sheet.eventPoint();
     const double cargoBefore = sheet.number(summary::cargoPounds);
     book(sheet, weapons.shares, amounts);
     recountSquads(sheet, cargoBefore);

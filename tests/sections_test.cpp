@@ -430,8 +430,12 @@ TEST(Ledger, WritesTenPicksAndTakesStateBackWholesale)
 
     // The last truck row's one pick, of 10 PTS, is taken over by the plan's.
     Worksheet opened;
-    opened.sheet.setCountedPicks(truckRows[4].list, {{"3", "PTS"}, {"7", "PTS"}});
-    opened.sheet.setLedger(summary::towing, {{truckRows[4].list, 3}, {truckRows[0].list, 7}});
+    SheetState plan = opened.sheet.state();
+    plan.counted = {{truckRows[0].list, {{"7", "PTS"}}}, {truckRows[4].list, {{"3", "PTS"}, {"7", "PTS"}}}};
+    std::sort(plan.counted.begin(), plan.counted.end(),
+              [](const RowPicks& a, const RowPicks& b) { return a.list.index < b.list.index; });
+    plan.ledger[*figureIndex(summary::towing)] = {{truckRows[4].list, 3}, {truckRows[0].list, 7}};
+    ASSERT_EQ(opened.sheet.restore(plan), "");
     opened.sheet.userEdit(truckRows[4].count, "2");
     opened.choose(truckRows[4].list, "PTS");
     EXPECT_EQ(opened.sheet.countedPicks(truckRows[4].list),

@@ -2,6 +2,7 @@
 
 #include "figures.h"
 #include "form.h"
+#include "sheet_state.h"
 #include "host.h"
 #include "messages.h"
 #include "rows.h"
@@ -42,68 +43,10 @@ struct Route {
 };
 
 
-// One control's part of a summary figure: a row's list (what its picks
-// added), a Clear's button (what its Clear changed beyond taking its rows'
-// parts out) or another control whose event changed the figure.
-struct LedgerEntry {
-    Control control;
-    double amount;
-    friend bool operator==(const LedgerEntry&, const LedgerEntry&) = default;
-};
-
-// Whether a figure's entries add up to it: within a few parts in 1E+11 of
-// all that the figure and its entries hold, as rounding each write to 15
-// significant digits allows.
-bool addsUp(double figure, std::span<const LedgerEntry> entries);
-
-// A pick counted on a row: the count box's text and the kind, as picked,
-// and what else its figures hung on then: the mission type shown and, on an
-// infantry row, whether Marching was ticked. (Plans of the first format do
-// not say; then neither is known.)
-struct CountedPick {
-    std::string count;
-    std::string kind;
-    std::optional<std::string> mission = {};
-    std::optional<bool> marching = {};
-    friend bool operator==(const CountedPick&, const CountedPick&) = default;
-};
-
-// A pick as the worksheet writes it: "2 × ZIL Medium Truck", the count
-// without its outer blanks.
-std::string describedPick(std::string_view count, std::string_view kind);
-
 // Raised when a handler would write a number that is not finite; the
 // dispatcher undoes the whole user event.
 struct NumberOverflow : std::runtime_error {
     NumberOverflow() : std::runtime_error("number out of range") {}
-};
-
-// One control's state as the user sees it.
-struct ControlValues {
-    std::string text;
-    bool visible = false;
-    bool enabled = false;
-    bool checked = false;
-    bool typed = false; // see Sheet::typed()
-    friend bool operator==(const ControlValues&, const ControlValues&) = default;
-};
-
-// The picks counted on one row, as a plan keeps them.
-struct RowPicks {
-    Control list;
-    std::vector<CountedPick> picks; // the oldest first
-    friend bool operator==(const RowPicks&, const RowPicks&) = default;
-};
-
-// The whole of a worksheet's state, as a saved plan keeps it: each control's
-// values, in the form's order, each summary figure's ledger and each row's
-// counted picks. The list items are not part of it; start-up fills them and
-// nothing changes them.
-struct SheetState {
-    std::vector<ControlValues> controls;
-    std::array<std::vector<LedgerEntry>, figureCount> ledger; // in the figures' order
-    std::vector<RowPicks> counted; // the rows with picks counted, in the form's order
-    friend bool operator==(const SheetState&, const SheetState&) = default;
 };
 
 // The worksheet's state: every control's caption or text, its visible,
@@ -163,16 +106,6 @@ public:
     SheetState state() const;
     // Whether the worksheet holds exactly this state.
     bool holds(const SheetState& state) const;
-    // Why no worksheet could hold this state, naming the control at fault;
-    // empty when it could. Every control must be there, each caption a
-    // caption the control can show (a label its own, a blank or a number as
-    // the number rule writes it; a button, check box or the window only its
-    // own), a check only on a check box, a typed mark only on a list, and
-    // nothing of the bookkeeping part shown; a ledger's entries finite, not
-    // 0, each control once a figure, adding up to the figure (see addsUp),
-    // and a row's list credited only with picks counted on it; counted picks
-    // only on a row's list, each of a kind the list has.
-    static std::string whyNot(const SheetState& state);
     // Puts the whole state in place when whyNot finds nothing, and reports
     // every control changed; the history starts empty. Returns whyNot's
     // answer, and changes nothing when it is not empty or during an event.
@@ -202,11 +135,6 @@ public:
     // The row whose list this is, if any.
     const Row* rowOf(Control list) const;
 
-    // Put back wholesale, as an opened plan does: outside any event, not
-    // taken back by undo and reported by no changed(). The caller keeps a
-    // figure's entries adding up to it.
-    void setLedger(Control figure, std::vector<LedgerEntry> entries);
-    void setCountedPicks(Control list, std::vector<CountedPick> picks);
 
     // --- What handlers do.
     // Sets a caption or text; a count box with a change handler runs it at
@@ -229,20 +157,21 @@ public:
     void message(const Message& m, std::string_view detail = {}) { host_.showMessage(m.title, m.text, detail); }
     Host& host() { return host_; }
 
-    // A point in the current event; restoreLabels puts every caption that
-    // changed since then back, so a refused pick leaves no trace in the
-    // tallies. Texts, lists and states are left as they are. The event counts
-    // as refused: the pick is not counted and nothing is credited.
-    using Mark = std::size_t;
-    Mark mark() const { return journal_.size(); }
-    void restoreLabels(Mark since);
-    // Refuses the event: puts every caption back as restoreLabels does, and
-    // shows the message once the event is over, so that while it is up the
+    // A point in the current event's changes.
+    using EventPoint = std::size_t;
+    EventPoint eventPoint() const { return journal_.size(); }
+    // Refuses the event: puts every caption that changed since the point
+    // back, so a refused pick leaves no trace in the tallies (texts, lists
+    // and states are left as they are), counts no pick and credits nothing;
+    // the message shows once the event is over, so that while it is up the
     // worksheet shows what it will be after it (the refused figures gone,
     // the row reset).
-    void refuse(const Message& m, std::string detail, Mark since);
+    void refuse(const Message& m, std::string detail, EventPoint since);
 
 private:
+    void restoreLabels(EventPoint since);
+    // A row's picks put back wholesale, as restore does.
+    void setCountedPicks(Control list, std::vector<CountedPick> picks);
     struct ControlState {
         std::string text;
         bool visible;
