@@ -41,6 +41,8 @@ QString whereOf(Control c)
     }
     if (c == supplyRow.list)
         return QStringLiteral("Combat supplies row");
+    if (c == formWindow)
+        return QStringLiteral("The plan as opened, saved before breakdowns were kept");
     const QString& name = accessibleNameOf(c);
     return name.isEmpty() ? qs(declOf(c).name) : name;
 }

@@ -1,5 +1,7 @@
 #include "plan.h"
 
+#include "worksheet/number.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -362,13 +364,26 @@ Read failed(QString why)
     return {{}, std::move(why)};
 }
 
-Read readSections(std::span<const Line> lines)
+// The first plans kept no breakdown: their figures are credited whole to
+// the plan as it was opened (the form's window), so that the entries add up
+// to them and the next pick's entry is its own.
+void creditFiguresToThePlan(SheetState& state)
+{
+    for (std::size_t f = 0; f < figureCount; ++f)
+        if (const double value = parseNumber(state.controls[figures[f].control.index].text); value != 0)
+            state.ledger[f].push_back({formWindow, value});
+}
+
+Read readSections(std::span<const Line> lines, int version)
 {
     Read result;
     std::size_t at = 1;
     for (const Section& s : sections) {
         if (at >= lines.size())
             return failed(QStringLiteral("it is cut short before %1").arg(QString::fromUtf8(s.header)));
+        // A plan of the first format may be of before its breakdown was kept.
+        if (version == 1 && s.read != readControls && lines[at].text == endLine)
+            continue;
         if (lines[at].text != s.header)
             return failed(onLine(lines[at], std::string(s.header) + " was due"));
         const std::size_t first = ++at;
@@ -386,6 +401,9 @@ Read readSections(std::span<const Line> lines)
         return failed(onLine(lines[at], "[end] was due"));
     if (at + 1 != lines.size())
         return failed(onLine(lines[at + 1], "something follows [end]"));
+    if (version == 1 && std::all_of(result.state.ledger.begin(), result.state.ledger.end(),
+                                    [](const auto& entries) { return entries.empty(); }))
+        creditFiguresToThePlan(result.state);
     if (const std::string why = whyNot(result.state); !why.empty())
         return failed(QString::fromStdString(why));
     return result;
@@ -458,7 +476,7 @@ Read fromText(QByteArrayView bytes)
                           .arg(QString::fromLatin1(version.data(), static_cast<qsizetype>(version.size())))
                           .arg(formatVersion));
 
-    Read result = readSections(lines);
+    Read result = readSections(lines, version.front() - '0');
     // A file that does not end as every plan does was cut short or damaged
     // on its way, whatever its first fault.
     if (!result.ok() && lines.back().text != endLine && !result.error.startsWith(QLatin1String("it is cut short")))

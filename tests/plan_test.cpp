@@ -3,6 +3,7 @@
 // sessions, see session_checker.h.)
 #include "plan/plan.h"
 #include "sections/routes.h"
+#include "sections/tallies.h"
 #include "worksheet/form_events.h"
 
 #include <gtest/gtest.h>
@@ -227,6 +228,18 @@ TEST(Plans, APlanOfTheFirstFormatOpens)
     ASSERT_EQ(read.state.counted.size(), 1u);
     EXPECT_EQ(read.state.counted[0].picks[0], (CountedPick{"2", "ZIL Medium Truck"}));
     EXPECT_TRUE(plan::toText(read.state).startsWith("Combat Worksheet plan 2\n"));
+
+    // Older still, without a breakdown: the figures are the opened plan's,
+    // and the next pick's entry is its own.
+    const QByteArray oldest = text.left(text.indexOf("[ledger]")) + "[end]\n";
+    NoMessages host;
+    Sheet opened(host, sections::routes());
+    ASSERT_EQ(opened.restore(plan::fromText(oldest).state), "");
+    ASSERT_EQ(opened.ledger(summary::squads).size(), 1u);
+    EXPECT_EQ(opened.ledger(summary::squads)[0], (LedgerEntry{formWindow, 4}));
+    opened.userEdit("Text13"_ctl, "1");
+    opened.userPick("Combo34"_ctl, 1);
+    EXPECT_EQ(opened.ledger(summary::squads)[1], (LedgerEntry{"Combo34"_ctl, 2}));
 }
 
 TEST(Plans, APlanOfExactly1MiBIsRead)
