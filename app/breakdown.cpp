@@ -2,6 +2,7 @@
 
 #include "reading_order.h"
 #include "settings.h"
+#include "text.h"
 
 #include "sections/sections.h"
 #include "worksheet/number.h"
@@ -23,11 +24,6 @@
 using namespace worksheet;
 
 namespace {
-
-QString qs(std::string_view s)
-{
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 // Where an entry comes from: "Trucks row 2", "Trucks Clear".
 QString whereOf(Control c)
@@ -223,7 +219,7 @@ void Breakdown::refresh()
 {
     const QString name = figureNameOf(figure_, sheet_.number(figure_));
     const std::string_view title = figureOf(figure_)->title;
-    setWindowTitle(QStringLiteral("Breakdown: %1").arg(QString::fromUtf8(title.data(), qsizetype(title.size()))));
+    setWindowTitle(QStringLiteral("Breakdown: %1").arg(qs(title)));
     heading_->setText(QStringLiteral("%1, made of:").arg(name));
     entries_->setAccessibleName(name);
     // Left open while the user works in the worksheet, the breakdown must

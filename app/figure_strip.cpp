@@ -1,6 +1,7 @@
 #include "figure_strip.h"
 
 #include "reading_order.h"
+#include "text.h"
 #include "worksheet_window.h"
 
 #include "worksheet/number.h"
@@ -10,15 +11,6 @@
 #include <QMouseEvent>
 
 using namespace worksheet;
-
-namespace {
-
-QString fromView(std::string_view s)
-{
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-} // namespace
 
 FigureStrip::FigureStrip(WorksheetWindow& worksheet) : worksheet_(worksheet)
 {
@@ -32,7 +24,7 @@ FigureStrip::FigureStrip(WorksheetWindow& worksheet) : worksheet_(worksheet)
         auto* part = new QLabel(this);
         part->setTextFormat(Qt::PlainText);
         part->setCursor(Qt::PointingHandCursor);
-        part->setObjectName(QStringLiteral("strip") + fromView(declOf(figures[i].control).name));
+        part->setObjectName(QStringLiteral("strip") + qs(declOf(figures[i].control).name));
         part->installEventFilter(this);
         layout->addWidget(part);
         parts_[i] = part;
@@ -66,8 +58,8 @@ void FigureStrip::refresh()
         const Control figure = f.control;
         const double value = worksheet_.sheet().number(figure);
         QLabel* part = parts_[i];
-        part->setText(fromView(f.shortName) + QLatin1Char(' ') + QString::fromStdString(formatNumber(value)) +
-                      fromView(f.shortUnit.of(value)));
+        part->setText(qs(f.shortName) + QLatin1Char(' ') + QString::fromStdString(formatNumber(value)) +
+                      qs(f.shortUnit.of(value)));
         WorksheetWindow::showOverCapacity(part, figure, value, palette());
     }
 }

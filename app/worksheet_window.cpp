@@ -6,6 +6,7 @@
 #include "message_box.h"
 #include "reading_order.h"
 #include "screen_fit.h"
+#include "text.h"
 #include "text_box_accessible.h"
 #include "worksheet_geometry.h"
 
@@ -36,11 +37,6 @@
 using namespace worksheet;
 
 namespace {
-
-QString qs(std::string_view s)
-{
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 // The visible worksheet: the controls' widgets, and the form's lines and
 // the summary's box drawn between them.
@@ -187,9 +183,9 @@ WorksheetWindow::WorksheetWindow()
     sheet_ = std::make_unique<Sheet>(static_cast<Host&>(*this), sections::routes());
     for (std::uint16_t i = 0; i < controlCount; ++i)
         if (const Row* row = sheet_->rowOf(Control{i})) {
-            listOfCount_[row->count.index] = Control{i};
+            rowListOf_[row->count.index] = Control{i};
             if (row->marching)
-                listOfCount_[row->marching->index] = Control{i};
+                rowListOf_[row->marching->index] = Control{i};
         }
     setWindowTitle(qs(sheet_->text(formWindow)));
     auto* page = new Page(*sheet_);
@@ -544,7 +540,7 @@ void WorksheetWindow::syncChanged()
         sync(c);
         // A row's mark says what its count box and Marching tick show, and
         // the mission type.
-        if (const auto list = listOfCount_[c.index]; list && widgets_[list->index])
+        if (const auto list = rowListOf_[c.index]; list && widgets_[list->index])
             sync(*list);
         if (c == missionType)
             for (std::uint16_t i = 0; i < controlCount; ++i)

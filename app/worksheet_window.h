@@ -124,6 +124,6 @@ private:
     std::array<QWidget*, worksheet::controlCount> groupOf_{};
     // The list of the row whose count box or Marching tick each control is,
     // if it is one.
-    std::array<std::optional<worksheet::Control>, worksheet::controlCount> listOfCount_{};
+    std::array<std::optional<worksheet::Control>, worksheet::controlCount> rowListOf_{};
     Breakdown* breakdown_ = nullptr;
 };

@@ -3,6 +3,7 @@
 #include "gui_input.h"
 
 #include "app/message_box.h"
+#include "app/text.h"
 #include "app/worksheet_window.h"
 
 #include <QAbstractItemView>
@@ -16,15 +17,6 @@
 
 using worksheet::Control;
 using worksheet::Kind;
-
-namespace {
-
-QString qs(std::string_view s)
-{
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-} // namespace
 
 GuiBackend::GuiBackend()
 {

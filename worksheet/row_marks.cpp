@@ -11,15 +11,6 @@ namespace worksheet {
 
 namespace {
 
-std::string_view trimmed(std::string_view t)
-{
-    while (!t.empty() && (t.front() == ' ' || t.front() == '\t'))
-        t.remove_prefix(1);
-    while (!t.empty() && (t.back() == ' ' || t.back() == '\t'))
-        t.remove_suffix(1);
-    return t;
-}
-
 std::string quoted(std::string_view t)
 {
     std::string out(1, '"');

@@ -8,16 +8,12 @@
 
 namespace worksheet {
 
-namespace {
-
 std::string_view trimmed(std::string_view t)
 {
     const auto first = t.find_first_not_of(" \t");
     return first == std::string_view::npos ? std::string_view{}
                                            : t.substr(first, t.find_last_not_of(" \t") - first + 1);
 }
-
-} // namespace
 
 std::string describedPick(std::string_view count, std::string_view kind)
 {

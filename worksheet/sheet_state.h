@@ -40,6 +40,9 @@ struct CountedPick {
     friend bool operator==(const CountedPick&, const CountedPick&) = default;
 };
 
+// A count or kind without its outer blanks and tabs.
+std::string_view trimmed(std::string_view t);
+
 // A pick as the worksheet writes it: "2 × ZIL Medium Truck", the count
 // without its outer blanks.
 std::string describedPick(std::string_view count, std::string_view kind);
