@@ -4,7 +4,7 @@
 #include "settings.h"
 #include "text.h"
 
-#include "sections/sections.h"
+#include "report/report.h"
 #include "worksheet/number.h"
 #include "worksheet/row_marks.h"
 
@@ -25,45 +25,6 @@ using namespace worksheet;
 
 namespace {
 
-// Where an entry comes from: "Trucks row 2", "Trucks Clear".
-QString whereOf(Control c)
-{
-    for (const sections::Section& s : sections::sectionTable) {
-        for (std::size_t i = 0; i < s.rows.size(); ++i)
-            if (s.rows[i].list == c)
-                return QStringLiteral("%1 row %2").arg(qs(s.name)).arg(i + 1);
-        if (s.clear == c)
-            return QStringLiteral("%1 Clear").arg(qs(s.name));
-    }
-    if (c == supplyRow.list)
-        return QStringLiteral("Combat supplies row");
-    if (c == formWindow)
-        return QStringLiteral("The plan as opened, saved before breakdowns were kept");
-    const QString& name = accessibleNameOf(c);
-    return name.isEmpty() ? qs(declOf(c).name) : name;
-}
-
-// The entries in the worksheet's reading order: the rows first, then the
-// Clears and the supply calculation.
-std::vector<LedgerEntry> inWorksheetOrder(const Sheet& sheet, Control figure)
-{
-    static const std::vector<std::size_t> rank = [] {
-        std::vector<std::size_t> out(controlCount, controlCount);
-        const std::vector<Control> order = readingOrder();
-        for (std::size_t i = 0; i < order.size(); ++i)
-            out[order[i].index] = i;
-        return out;
-    }();
-    const auto ledger = sheet.ledger(figure);
-    std::vector<LedgerEntry> entries(ledger.begin(), ledger.end());
-    const auto key = [&](const LedgerEntry& e) {
-        return std::pair(sheet.rowOf(e.control) ? 0 : 1, rank[e.control.index]);
-    };
-    std::stable_sort(entries.begin(), entries.end(),
-                     [&](const LedgerEntry& a, const LedgerEntry& b) { return key(a) < key(b); });
-    return entries;
-}
-
 // How long a click's jump waits for the window manager.
 constexpr int activationWaitMs = 250;
 
@@ -76,25 +37,13 @@ QString nothingYet()
 
 QString Breakdown::entryText(const Sheet& sheet, const LedgerEntry& entry)
 {
-    QString out = whereOf(entry.control);
-    if (const std::string picks = sheet.countedText(entry.control); !picks.empty())
-        out += QStringLiteral(", ") + qs(picks);
-    // Signed as the worksheet writes numbers, with a plain minus.
-    out += entry.amount < 0 ? QStringLiteral(" -") : QStringLiteral(" +");
-    out += qs(formatNumber(std::abs(entry.amount)));
-    // What the row's mark says, the breakdown says too; picks counted more
-    // than once are listed already.
-    if (const std::size_t n = sheet.countedPickCount(entry.control); n > 1)
-        out += n == 2 ? QStringLiteral(" (counted twice)") : QStringLiteral(" (counted %1 times)").arg(n);
-    else if (const auto mark = rowMark(sheet, entry.control))
-        out += QStringLiteral(" (") + qs(*mark) + QLatin1Char(')');
-    return out;
+    return qs(report::entryText(sheet, entry));
 }
 
 QString Breakdown::asText(const Sheet& sheet, Control figure)
 {
     QStringList lines{figureNameOf(figure, sheet.number(figure)) + QStringLiteral(", made of:")};
-    for (const LedgerEntry& e : inWorksheetOrder(sheet, figure))
+    for (const LedgerEntry& e : report::entriesInOrder(sheet, figure))
         lines << entryText(sheet, e);
     if (lines.size() == 1)
         lines << nothingYet();
@@ -228,7 +177,7 @@ void Breakdown::refresh()
     const QSignalBlocker quiet(isActiveWindow() ? nullptr : entries_->selectionModel());
     const int current = entries_->currentRow();
     entries_->clear();
-    for (const LedgerEntry& e : inWorksheetOrder(sheet_, figure_)) {
+    for (const LedgerEntry& e : report::entriesInOrder(sheet_, figure_)) {
         auto* item = new QListWidgetItem(entryText(sheet_, e), entries_);
         item->setData(Qt::UserRole, e.control.index);
     }

@@ -1,5 +1,6 @@
 #include "reading_order.h"
 
+#include "sections/names.h"
 #include "sections/sections.h"
 #include "worksheet/form_events.h"
 #include "worksheet/number.h"
@@ -22,18 +23,6 @@ struct Named {
     const char* name;
 };
 
-// Controls outside the sections' rows, with the names they go by.
-constexpr Named header[] = {
-    {"Text35"_ctl, "Attack from"}, {"Text37"_ctl, "Attack from, number"}, {printButton, "Print"},
-    {"Text36"_ctl, "Attack on"},   {"Text38"_ctl, "Attack on, number"},   {exitButton, "Exit"},
-    {missionType, "Mission type"},
-};
-constexpr Named closing[] = {
-    {"Combo26"_ctl, "Close air support details are given on mission"},
-    {"Text29"_ctl, "Combat supplies, count"},
-    {"Combo8"_ctl, "Combat supplies, kind"},
-    {"Command6"_ctl, "Combat supplies, clear and work out the APC supplies"},
-};
 // What each button beside a section does, beyond its caption.
 constexpr Named buttonNotes[] = {
     {"Command11"_ctl, "Clears the truck rows, and the APC rows as well"},
@@ -72,38 +61,14 @@ constexpr Named headings[] = {
     {"Label14"_ctl, "Towed units"},
 };
 
-template <class Visit> void forEachNamed(Visit&& visit)
-{
-    auto row = [&](std::string_view section, std::size_t i, const char* part, Control c) {
-        visit(c, QStringLiteral("%1, row %2, %3").arg(latin1(section)).arg(i + 1).arg(QLatin1String(part)));
-    };
-    auto clear = [&](std::string_view section, Control c) {
-        visit(c, QStringLiteral("%1, clear").arg(latin1(section)));
-    };
-    for (const Named& n : header)
-        visit(n.control, QLatin1String(n.name));
-    for (const sections::Section& s : sections::sectionTable) {
-        for (std::size_t i = 0; i < s.rows.size(); ++i) {
-            if (s.rows[i].marching)
-                row(s.name, i, "marching", *s.rows[i].marching);
-            row(s.name, i, "count", s.rows[i].count);
-            row(s.name, i, "kind", s.rows[i].list);
-        }
-        clear(s.name, s.clear);
-    }
-    for (const Named& n : closing)
-        visit(n.control, QLatin1String(n.name));
-    for (const Figure& f : figures)
-        visit(f.control, latin1(f.meaning));
-}
-
 } // namespace
 
 const QString& accessibleNameOf(Control c)
 {
     static const auto names = [] {
         std::vector<QString> all(controlCount);
-        forEachNamed([&](Control named, const QString& name) { all[named.index] = name; });
+        for (std::size_t i = 0; i < controlCount; ++i)
+            all[i] = QString::fromStdString(sections::nameOf(Control{static_cast<std::uint16_t>(i)}));
         return all;
     }();
     return names[c.index];
@@ -133,30 +98,19 @@ QString uncountedNoteOf(Control c)
 
 std::vector<Control> readingOrder()
 {
-    std::vector<Control> order;
-    forEachNamed([&](Control c, const QString&) { order.push_back(c); });
-    return order;
+    return sections::readingOrder();
 }
 
 std::optional<QString> overCapacityNote(Control c, double value)
 {
-    const Figure* f = figureOf(c);
-    if (!f || !f->capacity() || value >= 0)
-        return std::nullopt;
-    return QStringLiteral("Over capacity by %1 %2")
-        .arg(QString::fromStdString(formatNumber(-value)), latin1(f->overUnit.of(-value)));
+    if (auto note = sections::overCapacityNote(c, value))
+        return QString::fromStdString(*note);
+    return std::nullopt;
 }
 
 QString figureNameOf(Control c, double value)
 {
-    const Figure* f = figureOf(c);
-    if (!f)
-        return {};
-    QString name = QStringLiteral("%1: %2 %3")
-                       .arg(latin1(f->meaning), QString::fromStdString(formatNumber(value)), latin1(f->counts.of(value)));
-    if (const auto over = overCapacityNote(c, value))
-        name += QStringLiteral(", ") + over->toLower();
-    return name;
+    return QString::fromStdString(sections::figureSaying(c, value));
 }
 
 std::span<const Caption> captions()
