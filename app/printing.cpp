@@ -198,11 +198,8 @@ Printed printWorksheet(WorksheetWindow& window, const QString& pdfFile)
             return {};
         return {{}, exportWorksheetAsPdf(window, pdfFile)};
     }
-    QPrinter printer(printerInfo, QPrinter::ScreenResolution);
-    setUpForWorksheet(printer, window, QFileInfo(pdfFile).completeBaseName());
-    if (!printPage(printer, window, QDateTime::currentDateTime())) {
-        reportFailure(window,
-                      QStringLiteral("The worksheet could not be printed on %1.").arg(printerInfo.printerName()));
+    if (const QString why = printOnDefaultPrinter(window, QFileInfo(pdfFile).completeBaseName()); !why.isEmpty()) {
+        reportFailure(window, why);
         return {};
     }
     return {printerInfo.printerName(), {}};
@@ -234,22 +231,38 @@ QString exportWorksheetAsPdf(WorksheetWindow& window, const QString& suggested)
         return {};
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".pdf");
-    // The printer gives no reason when it cannot write its file; the file
-    // opened here first does.
-    if (QFile file(path); !file.open(QIODevice::WriteOnly)) {
-        reportFailure(window,
-                      QStringLiteral("The worksheet could not be saved as %1: %2.").arg(path, file.errorString()));
-        return {};
-    }
-    QPrinter pdf(QPrinter::ScreenResolution);
-    pdf.setOutputFormat(QPrinter::PdfFormat);
-    pdf.setOutputFileName(path);
-    setUpForWorksheet(pdf, window, QFileInfo(suggested).completeBaseName());
-    if (!printPage(pdf, window, QDateTime::currentDateTime())) {
-        reportFailure(window, QStringLiteral("The worksheet could not be saved as %1.").arg(path));
+    if (const QString why = writePdf(window, path, QFileInfo(suggested).completeBaseName()); !why.isEmpty()) {
+        reportFailure(window, why);
         return {};
     }
     return path;
+}
+
+QString writePdf(WorksheetWindow& window, const QString& path, const QString& name)
+{
+    // The printer gives no reason when it cannot write its file; the file
+    // opened here first does.
+    if (QFile file(path); !file.open(QIODevice::WriteOnly))
+        return QStringLiteral("The worksheet could not be saved as %1: %2.").arg(path, file.errorString());
+    QPrinter pdf(QPrinter::ScreenResolution);
+    pdf.setOutputFormat(QPrinter::PdfFormat);
+    pdf.setOutputFileName(path);
+    setUpForWorksheet(pdf, window, name);
+    if (!printPage(pdf, window, QDateTime::currentDateTime()))
+        return QStringLiteral("The worksheet could not be saved as %1.").arg(path);
+    return {};
+}
+
+QString printOnDefaultPrinter(WorksheetWindow& window, const QString& name)
+{
+    const QPrinterInfo printerInfo = QPrinterInfo::defaultPrinter();
+    if (printerInfo.isNull())
+        return QStringLiteral("No printer is set up.");
+    QPrinter printer(printerInfo, QPrinter::ScreenResolution);
+    setUpForWorksheet(printer, window, name);
+    if (!printPage(printer, window, QDateTime::currentDateTime()))
+        return QStringLiteral("The worksheet could not be printed on %1.").arg(printerInfo.printerName());
+    return {};
 }
 
 void setPdfFileChooser(std::function<QString(const QString& suggested)> chooser)

@@ -53,6 +53,12 @@ Printed printWorksheetWithDialog(WorksheetWindow& window, const QString& name);
 // writing failed.
 QString exportWorksheetAsPdf(WorksheetWindow& window, const QString& pdfFile);
 
+// Without dialogs or message boxes, for the command line: writes the page of
+// the plan of that name as a PDF file, or prints it on the default printer.
+// Each returns the reason for a failure, else empty.
+QString writePdf(WorksheetWindow& window, const QString& path, const QString& name);
+QString printOnDefaultPrinter(WorksheetWindow& window, const QString& name);
+
 // A test's stand-in for the save dialog: given the suggested file, returns
 // the chosen one (empty for Cancel). An empty function brings the dialog back.
 void setPdfFileChooser(std::function<QString(const QString& suggested)> chooser);

@@ -94,6 +94,13 @@ void setUpApplication()
     QToolTip::setFont(font);
 }
 
+void quietOffscreenNotes(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type == QtWarningMsg && message.startsWith(QLatin1String("This plugin does not support")))
+        return;
+    qt_message_output(type, context, message);
+}
+
 ProgramWindow::ProgramWindow() : worksheet_(new WorksheetWindow)
 {
     setCentralWidget(worksheet_);

@@ -15,6 +15,10 @@ class WorksheetWindow;
 // worksheet's font and the style.
 void setUpApplication();
 
+// A message handler that leaves out the offscreen platform's notes on what it
+// cannot do ("This plugin does not support ..."), which say nothing wrong.
+void quietOffscreenNotes(QtMsgType type, const QMessageLogContext& context, const QString& message);
+
 // The program's window: the worksheet under a menu bar (File: new, open,
 // open recent, save, save as, print at once, print with the dialog, export
 // as PDF, quit; Edit: undo, redo; Help: keyboard shortcuts, about), with a

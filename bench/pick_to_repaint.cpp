@@ -6,6 +6,7 @@
 // percentile and the slowest pick.
 #include "repeat_option.h"
 
+#include "app/program.h"
 #include "app/worksheet_window.h"
 #include "sections/tallies.h"
 #include "worksheet/form_events.h"
@@ -43,13 +44,6 @@ void clickItem(QComboBox* combo, int item)
     QAbstractItemView* view = combo->view();
     const QRect rect = view->visualRect(combo->model()->index(item, 0));
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, rect.center());
-}
-
-void quietOffscreenNotes(QtMsgType type, const QMessageLogContext& context, const QString& message)
-{
-    if (type == QtWarningMsg && message.startsWith(QLatin1String("This plugin does not support")))
-        return;
-    qt_message_output(type, context, message);
 }
 
 } // namespace

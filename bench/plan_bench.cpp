@@ -89,13 +89,6 @@ void writePlanText(benchmark::State& state)
 }
 BENCHMARK(writePlanText)->Unit(benchmark::kMicrosecond);
 
-// The offscreen platform's notes on what it cannot do.
-void quietOffscreenNotes(QtMsgType type, const QMessageLogContext& context, const QString& message)
-{
-    if (type != QtWarningMsg || !message.startsWith(QLatin1String("This plugin does not support")))
-        qt_message_output(type, context, message);
-}
-
 } // namespace
 
 int main(int argc, char** argv)

@@ -77,7 +77,11 @@ QString QuietSheet::open(const QString& path)
     return plan::open(sheet_, path);
 }
 
-std::vector<LedgerEntry> entriesInOrder(const Sheet& sheet, Control figure)
+namespace {
+
+// Where an entry stands in a breakdown: the rows first, then the Clears and
+// the supply calculation, each in the worksheet's reading order.
+std::pair<int, std::size_t> placeOf(Control source)
 {
     static const std::vector<std::size_t> rank = [] {
         std::vector<std::size_t> out(controlCount, controlCount);
@@ -86,11 +90,20 @@ std::vector<LedgerEntry> entriesInOrder(const Sheet& sheet, Control figure)
             out[order[i].index] = i;
         return out;
     }();
+    const bool row = std::any_of(sections::sectionTable, std::end(sections::sectionTable), [&](const auto& s) {
+        return std::any_of(s.rows.begin(), s.rows.end(), [&](const Row& r) { return r.list == source; });
+    });
+    return {row || source == supplyRow.list ? 0 : 1, rank[source.index]};
+}
+
+} // namespace
+
+std::vector<LedgerEntry> entriesInOrder(const Sheet& sheet, Control figure)
+{
     const auto ledger = sheet.ledger(figure);
     std::vector<LedgerEntry> entries(ledger.begin(), ledger.end());
-    const auto key = [&](const LedgerEntry& e) { return std::pair(sheet.rowOf(e.control) ? 0 : 1, rank[e.control.index]); };
     std::stable_sort(entries.begin(), entries.end(),
-                     [&](const LedgerEntry& a, const LedgerEntry& b) { return key(a) < key(b); });
+                     [](const LedgerEntry& a, const LedgerEntry& b) { return placeOf(a.control) < placeOf(b.control); });
     return entries;
 }
 
@@ -216,23 +229,22 @@ Comparison compare(const Sheet& first, const Sheet& second)
     for (Control c : fieldControls())
         if (trimmed(first.text(c)) != trimmed(second.text(c)))
             out.fields.push_back({c, sections::nameOf(c), fieldText(first, c), fieldText(second, c)});
-    const std::vector<RowReading> a = rowsOf(first), b = rowsOf(second);
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        const bool same = a[i].text() == b[i].text() &&
-                          first.countedPicks(a[i].list) == second.countedPicks(b[i].list);
-        if (!same)
-            out.rows.push_back({a[i].list, a[i].where, a[i].text(), b[i].text()});
-        else if (!a[i].blank())
+    const std::vector<RowReading> before = rowsOf(first), after = rowsOf(second);
+    for (std::size_t i = 0; i < before.size(); ++i) {
+        const RowReading &x = before[i], &y = after[i];
+        if (x.text() != y.text() || first.countedPicks(x.list) != second.countedPicks(y.list))
+            out.rows.push_back({x.list, x.where, x.text(), y.text()});
+        else if (!x.blank())
             ++out.rowsTheSame;
     }
     for (const worksheet::Figure& f : figures) {
-        // Every control credited in either, in the first's order, then the
-        // second's.
+        // Every control credited in either, in a breakdown's order.
         std::vector<Control> sources;
         for (const Sheet* s : {&first, &second})
-            for (const LedgerEntry& e : entriesInOrder(*s, f.control))
+            for (const LedgerEntry& e : s->ledger(f.control))
                 if (std::find(sources.begin(), sources.end(), e.control) == sources.end())
                     sources.push_back(e.control);
+        std::sort(sources.begin(), sources.end(), [](Control a, Control b) { return placeOf(a) < placeOf(b); });
         const auto amountIn = [&](const Sheet& s, Control source) -> std::optional<double> {
             for (const LedgerEntry& e : s.ledger(f.control))
                 if (e.control == source)

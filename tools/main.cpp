@@ -4,6 +4,7 @@
 #include "headless_backend.h"
 #include "script.h"
 
+#include "app/program.h"
 #include "app/worksheet_window.h"
 
 #include <QApplication>
@@ -19,15 +20,6 @@
 #include <vector>
 
 namespace {
-
-// The offscreen platform says what it cannot do (raise a window, grab the
-// keyboard) on every window; none of it matters to a scenario.
-void quietOffscreenNotes(QtMsgType type, const QMessageLogContext& context, const QString& message)
-{
-    if (type == QtWarningMsg && message.startsWith(QLatin1String("This plugin does not support")))
-        return;
-    qt_message_output(type, context, message);
-}
 
 // The process's resident memory now and at its peak, from /proc, in kB.
 void reportMemory()

@@ -1,5 +1,7 @@
 #include "script.h"
 
+#include "plan/plan.h"
+#include "report/report.h"
 #include "worksheet/number.h"
 
 #include <QDir>
@@ -386,6 +388,42 @@ public:
         backend_.open(planPath(s));
     }
 
+    // compare PATH: compares the worksheet as it is now with the plan at
+    // PATH, as the comparison window and --compare do; expect-compare checks
+    // what it says. A file that is no plan fails the step with its message.
+    void compareStep(Step& s)
+    {
+        const std::string path = planPath(s);
+        report::QuietSheet other;
+        if (const QString why = other.open(QString::fromStdString(path)); !why.isEmpty())
+            fail(plan::openFailed(QString::fromStdString(path), why).text.toStdString());
+        comparison_ = report::comparisonText(report::compare(backend_.sheet(), other.sheet()), QStringLiteral("the worksheet"),
+                                             plan::nameOf(QString::fromStdString(path)));
+    }
+
+    // expect-compare TEXT: the last comparison says TEXT on a line of its own
+    // (its indent aside); expect-compare no TEXT: it does not.
+    // expect-summary [no] TEXT: the same of the worksheet's summary, as
+    // --summary prints it.
+    void expectCompareStep(Step& s) { expectLine(s, comparison_); }
+    void expectSummaryStep(Step& s) { expectLine(s, report::summaryText(backend_.sheet())); }
+
+    void expectLine(Step& s, const std::string& text)
+    {
+        std::string_view rest = s.rest;
+        const bool absent = rest.substr(0, 3) == "no ";
+        if (absent)
+            rest.remove_prefix(3);
+        const std::string want = unquote(rest);
+        bool found = false;
+        std::istringstream lines(text);
+        for (std::string line; std::getline(lines, line);)
+            found = found || line.substr(std::min(line.find_first_not_of(' '), line.size())) == want;
+        if (found == absent)
+            fail(std::string(s.verb) + (absent ? ": did not expect the line " : ": expected the line ") + quote(want) +
+                 " in:\n" + text);
+    }
+
     // expect-saved yes|no: whether the worksheet is the plan last saved or
     // opened (or the start-up one), as the window's title star tells.
     void expectSavedStep(Step& s)
@@ -523,6 +561,7 @@ private:
 
     std::string path_;
     QTemporaryDir folder_;
+    std::string comparison_; // what the last compare step found
     Backend& backend_;
     std::ostream& out_;
     int lineNo_ = 0;
@@ -558,6 +597,9 @@ constexpr Verb verbs[] = {
     {"save", &Run::saveStep},
     {"open", &Run::openStep},
     {"expect-saved", &Run::expectSavedStep},
+    {"compare", &Run::compareStep},
+    {"expect-compare", &Run::expectCompareStep},
+    {"expect-summary", &Run::expectSummaryStep},
     {"edit-plan", &Run::editPlanStep},
     {"limit-file-size", &Run::limitFileSizeStep},
     {"dump", &Run::dumpStep},
