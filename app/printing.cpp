@@ -116,10 +116,34 @@ QFont footerFont()
 
 void reportFailure(WorksheetWindow& window, const QString& text)
 {
-    MessageBox::critical(&window, QStringLiteral("Print Error"), text);
+    reportPrintFailure(window, text);
 }
 
 } // namespace
+
+void reportPrintFailure(QWidget& over, const QString& text)
+{
+    MessageBox::critical(&over, QStringLiteral("Print Error"), text);
+}
+
+QString choosePdfFile(QWidget* parent, const QString& suggested)
+{
+    QString path = pdfFileChooser() ? pdfFileChooser()(suggested)
+                                    : QFileDialog::getSaveFileName(parent, QStringLiteral("Export as PDF"), suggested,
+                                                                   QStringLiteral("PDF files (*.pdf)"));
+    if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".pdf");
+    return path;
+}
+
+QString unwritablePdf(const QString& path)
+{
+    // The printer gives no reason when it cannot write its file; the file
+    // opened here first does.
+    if (QFile file(path); !file.open(QIODevice::WriteOnly))
+        return QStringLiteral("%1 cannot be written: %2.").arg(path, file.errorString());
+    return {};
+}
 
 QRect printedExtent(WorksheetWindow& window)
 {
@@ -224,13 +248,9 @@ Printed printWorksheetWithDialog(WorksheetWindow& window, const QString& name)
 
 QString exportWorksheetAsPdf(WorksheetWindow& window, const QString& suggested)
 {
-    QString path = pdfFileChooser() ? pdfFileChooser()(suggested)
-                                    : QFileDialog::getSaveFileName(&window, QStringLiteral("Export as PDF"), suggested,
-                                                                   QStringLiteral("PDF files (*.pdf)"));
+    const QString path = choosePdfFile(&window, suggested);
     if (path.isEmpty())
         return {};
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".pdf");
     if (const QString why = writePdf(window, path, QFileInfo(suggested).completeBaseName()); !why.isEmpty()) {
         reportFailure(window, why);
         return {};
@@ -240,8 +260,6 @@ QString exportWorksheetAsPdf(WorksheetWindow& window, const QString& suggested)
 
 QString writePdf(WorksheetWindow& window, const QString& path, const QString& name)
 {
-    // The printer gives no reason when it cannot write its file; the file
-    // opened here first does.
     if (QFile file(path); !file.open(QIODevice::WriteOnly))
         return QStringLiteral("The worksheet could not be saved as %1: %2.").arg(path, file.errorString());
     QPrinter pdf(QPrinter::ScreenResolution);

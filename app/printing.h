@@ -8,6 +8,7 @@
 
 class QDateTime;
 class QPrinter;
+class QWidget;
 class WorksheetWindow;
 
 // The part of the worksheet's page that is printed: its visible controls,
@@ -58,6 +59,14 @@ QString exportWorksheetAsPdf(WorksheetWindow& window, const QString& pdfFile);
 // Each returns the reason for a failure, else empty.
 QString writePdf(WorksheetWindow& window, const QString& path, const QString& name);
 QString printOnDefaultPrinter(WorksheetWindow& window, const QString& name);
+
+// The PDF save dialog (or a test's stand-in), suggesting a file; the file
+// chosen, with ".pdf" added where it has no suffix, or empty for Cancel.
+QString choosePdfFile(QWidget* parent, const QString& suggested);
+// Why a PDF file cannot be written there, else empty.
+QString unwritablePdf(const QString& path);
+// A print or PDF failure, in a message box over the window.
+void reportPrintFailure(QWidget& over, const QString& text);
 
 // A test's stand-in for the save dialog: given the suggested file, returns
 // the chosen one (empty for Cancel). An empty function brings the dialog back.

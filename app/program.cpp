@@ -1,5 +1,6 @@
 #include "program.h"
 
+#include "comparison.h"
 #include "figure_strip.h"
 #include "message_box.h"
 #include "plan/plan.h"
@@ -47,6 +48,8 @@ const char* const keyboardShortcuts = "Tab, Shift+Tab: move through the workshee
                                       "Ctrl+O: open a plan\n"
                                       "Ctrl+S: save the plan\n"
                                       "Ctrl+Shift+S: save the plan as a new file\n"
+                                      "Ctrl+Shift+C: compare with another plan\n"
+                                      "    in the comparison, Enter on a row's line: go to the row\n"
                                       "Ctrl+P: print on the default printer\n"
                                       "Ctrl+Q: quit\n"
                                       "F1: this list\n"
@@ -120,6 +123,8 @@ ProgramWindow::ProgramWindow() : worksheet_(new WorksheetWindow)
     file->addAction(QStringLiteral("&Save"), QKeySequence::Save, this, &ProgramWindow::save);
     file->addAction(QStringLiteral("Save &As..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), this,
                     &ProgramWindow::saveAs);
+    file->addAction(QStringLiteral("&Compare With..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this,
+                    &ProgramWindow::compareWith);
     file->addSeparator();
     file->addAction(QStringLiteral("&Print"), QKeySequence::Print, this, &ProgramWindow::print);
     file->addAction(QStringLiteral("P&rint..."), this, &ProgramWindow::printWithDialog);
@@ -152,6 +157,36 @@ ProgramWindow::ProgramWindow() : worksheet_(new WorksheetWindow)
             statusBar()->setToolTip({});
     });
     fitToScreen(*this);
+}
+
+void ProgramWindow::compareWith()
+{
+    const QString path =
+        QFileDialog::getOpenFileName(this, QStringLiteral("Compare With Plan"), lastFolder(), planFilter);
+    if (!path.isEmpty())
+        compareWithFile(path);
+}
+
+bool ProgramWindow::compareWithFile(const QString& path)
+{
+    if (!comparison_) {
+        comparison_ = new ComparisonWindow(this, worksheet_->sheet());
+        connect(comparison_, &ComparisonWindow::chosen, worksheet_, &WorksheetWindow::focusControl);
+        connect(worksheet_, &WorksheetWindow::edited, comparison_, [this] {
+            if (comparison_->isVisible())
+                comparison_->refresh();
+        });
+    }
+    if (const QString why = comparison_->compareWith(path); !why.isEmpty()) {
+        const plan::Failure failure = plan::openFailed(path, why);
+        MessageBox::critical(this, failure.title, failure.text);
+        return false;
+    }
+    comparison_->setWorksheetName(worksheetName());
+    comparison_->show();
+    comparison_->raise();
+    comparison_->activateWindow();
+    return true;
 }
 
 void ProgramWindow::startNew()
@@ -276,6 +311,8 @@ void ProgramWindow::planChanged(const QString& path)
     setWindowTitle(path.isEmpty() ? QStringLiteral("Combat Worksheet[*]")
                                   : QStringLiteral("%1[*] \u2014 Combat Worksheet").arg(plan::nameOf(path)));
     showModified();
+    if (comparison_)
+        comparison_->setWorksheetName(worksheetName());
     if (path.isEmpty())
         return;
     const QString absolute = QFileInfo(path).absoluteFilePath();
@@ -334,6 +371,11 @@ void ProgramWindow::printWithDialog()
 void ProgramWindow::exportPdf()
 {
     confirm({{}, exportWorksheetAsPdf(*worksheet_, suggestedPdf())});
+}
+
+QString ProgramWindow::worksheetName() const
+{
+    return planFile_.isEmpty() ? QStringLiteral("This worksheet") : plan::nameOf(planFile_);
 }
 
 QString ProgramWindow::suggestedPdf() const

@@ -8,6 +8,7 @@
 #include <functional>
 
 struct Printed;
+class ComparisonWindow;
 class QMenu;
 class WorksheetWindow;
 
@@ -47,6 +48,12 @@ public:
     void print();
     void printWithDialog();
     void exportPdf();
+    // Compare With: chooses a plan and shows the worksheet against it in the
+    // comparison window, which follows the worksheet; compareWithFile does
+    // so with the plan at path, reporting a file that is no plan.
+    void compareWith();
+    bool compareWithFile(const QString& path);
+    ComparisonWindow* comparison() const { return comparison_; }
     void showKeyboardShortcuts();
     void showAbout();
 
@@ -70,11 +77,14 @@ private:
     void fillRecentMenu();
     QString lastFolder() const;
     QString suggestedPdf() const;
+    // The plan's name, or "This worksheet" for one never saved.
+    QString worksheetName() const;
     void confirm(const Printed& printed);
     void confirm(const QString& text);
 
     WorksheetWindow* worksheet_;
     QMenu* recent_ = nullptr;
+    ComparisonWindow* comparison_ = nullptr;
     QString planFile_;
     // The worksheet as last saved, opened or started.
     worksheet::SheetState saved_;

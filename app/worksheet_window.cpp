@@ -332,15 +332,7 @@ void WorksheetWindow::showBreakdown(Control figure)
 {
     if (!breakdown_) {
         breakdown_ = new Breakdown(this, *sheet_);
-        connect(breakdown_, &Breakdown::chosen, this, [this](Control c) {
-            if (QWidget* w = widgets_[c.index]; w && w->isEnabled() && w->isVisible()) {
-                activateWindow();
-                // Reached from the keyboard's breakdown, the control shows
-                // its focus as Tab would (a button its ring).
-                window()->setAttribute(Qt::WA_KeyboardFocusChange);
-                w->setFocus(Qt::OtherFocusReason);
-            }
-        });
+        connect(breakdown_, &Breakdown::chosen, this, &WorksheetWindow::focusControl);
     }
     const auto onScreen = [](const QWidget* w) {
         return w ? QRect(w->mapToGlobal(QPoint(0, 0)), w->size()) : QRect();
@@ -349,6 +341,21 @@ void WorksheetWindow::showBreakdown(Control figure)
     QWidget* focused = QApplication::focusWidget();
     breakdown_->showFigure(figure, window()->frameGeometry(), onScreen(summary),
                            focused && isAncestorOf(focused) ? onScreen(focused) : QRect());
+}
+
+void WorksheetWindow::focusControl(Control c)
+{
+    QWidget* w = widgets_[c.index];
+    // A row's list that cannot take the focus yet: its count box.
+    if (const Row* row = sheet_->rowOf(c); row && !(w && w->isEnabled() && w->isVisible()))
+        w = widgets_[row->count.index];
+    if (w && w->isEnabled() && w->isVisible()) {
+        window()->activateWindow();
+        // Reached from the keyboard's breakdown or comparison, the control
+        // shows its focus as Tab would (a button its ring).
+        window()->setAttribute(Qt::WA_KeyboardFocusChange);
+        w->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void WorksheetWindow::undo()

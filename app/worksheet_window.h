@@ -68,6 +68,9 @@ public:
     // Figures), as clicking it, or Enter or Space on it, does; the
     // breakdown follows the worksheet while it is open.
     void showBreakdown(worksheet::Control figure);
+    // Takes the focus to the control (a row's list that cannot have it yet:
+    // the row's count box), as from a breakdown's or comparison's line.
+    void focusControl(worksheet::Control c);
     // The breakdown, once one has been opened.
     Breakdown* breakdown() const { return breakdown_; }
     // The breakdown as a tooltip at a place over a widget, with the widget's

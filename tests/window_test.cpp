@@ -6,6 +6,7 @@
 // gives these no printer, and the printing case a private one.
 #include "app/breakdown.h"
 #include "app/colours.h"
+#include "app/comparison.h"
 #include "app/message_box.h"
 #include "app/printing.h"
 #include "app/program.h"
@@ -43,6 +44,7 @@
 #include <QStatusBar>
 #include <QStyleFactory>
 #include <QStyleOption>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -902,6 +904,55 @@ private slots:
         QVERIFY(QFile::remove(path));
         QVERIFY(program->save());
         QCOMPARE(plan::read(path).state.controls.at("Text35"_ctl.index).text, "Hill 402");
+    }
+
+    // Compare With: the worksheet against a saved plan, following it as it
+    // changes; Enter on a row's line takes the focus to the row; the
+    // comparison saved as a PDF file is one page.
+    void comparingWithAPlanShowsWhatDiffersAndLeadsToIt()
+    {
+        oneTruckPicked();
+        const QString a = plans->filePath("a.cwplan"), b = plans->filePath("b.cwplan");
+        chosen = a;
+        QVERIFY(program->saveAs());
+        QTest::keyClicks(find<QLineEdit>("Text13"), "1");
+        pick("Combo34", 2);
+        chosen = b;
+        QVERIFY(program->saveAs());
+        QVERIFY(program->openFile(a));
+        QVERIFY(!program->compareWithFile(plans->filePath("missing.cwplan")));
+        QCOMPARE(MessageBox::takeAsked().size(), 1u);
+        QVERIFY(program->compareWithFile(b));
+        ComparisonWindow& comparison = *program->comparison();
+        QCOMPARE(comparison.windowTitle(), "a against b \u2014 Compare");
+        QTableWidget& table = comparison.table();
+        const auto lineOf = [&](const QString& what) {
+            for (int row = 0; row < table.rowCount(); ++row)
+                if (table.item(row, 0)->text() == what)
+                    return row;
+            return -1;
+        };
+        const int row = lineOf("Trucks row 2");
+        QVERIFY(row > 0);
+        QCOMPARE(table.item(row, 1)->text(), "blank");
+        QCOMPARE(table.item(row, 2)->data(Qt::AccessibleTextRole).toString(), "Trucks row 2: 1 × Ural-375 Heavy Truck");
+        QCOMPARE(lineOf("Trucks row 1"), -1);
+        QCOMPARE(QString::fromStdString(comparison.asText()).count("Trucks row 2"), 6); // the row, five entries
+
+        table.setFocus();
+        table.setCurrentCell(row, 2);
+        QTest::keyClick(&table, Qt::Key_Return);
+        QTRY_COMPARE(QApplication::focusWidget(), find<QLineEdit>("Text13"));
+        QTest::keyClicks(find<QLineEdit>("Text13"), "3");
+        QCOMPARE(table.item(lineOf("Trucks row 2"), 1)->text(), "3 × no kind, nothing counted");
+
+        chosen = plans->filePath("compared");
+        for (auto* button : comparison.findChildren<QPushButton*>())
+            if (button->text().remove('&').startsWith("Export"))
+                button->click();
+        QCOMPARE(suggested, "a against b.pdf");
+        QVERIFY2(run("pdfinfo", {chosen + ".pdf"}).contains("Pages:           1\n"), qPrintable(chosen));
+        QVERIFY(QString::fromUtf8(run("pdftotext", {chosen + ".pdf", "-"})).contains("Ural-375 Heavy Truck"));
     }
 
     // The whole window lies on the screen's work area, its status line
