@@ -110,6 +110,7 @@ void ComparisonWindow::refresh()
     setWindowTitle(QStringLiteral("%1 against %2 \u2014 Compare").arg(sheetName_, otherName_));
     heading_->setText(QStringLiteral("&Comparing %1 (first) with %2 (second):").arg(sheetName_, otherName_));
     table_->setHorizontalHeaderLabels({QStringLiteral("What"), sheetName_, otherName_, QStringLiteral("Difference")});
+    table_->setAccessibleName(QStringLiteral("%1 against %2").arg(sheetName_, otherName_));
 
     const int current = std::max(table_->currentRow(), 0), currentColumn = std::max(table_->currentColumn(), 0);
     table_->setRowCount(0);

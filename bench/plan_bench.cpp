@@ -4,7 +4,10 @@
 #include "app/program.h"
 #include "app/worksheet_window.h"
 #include "plan/plan.h"
+#include "report/report.h"
+#include "sections/sections.h"
 #include "worksheet/form.h"
+#include "worksheet/form_events.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -88,6 +91,42 @@ void writePlanText(benchmark::State& state)
         benchmark::DoNotOptimize(plan::toText(full));
 }
 BENCHMARK(writePlanText)->Unit(benchmark::kMicrosecond);
+
+// A course of action with every row filled in: a mission, then each row's
+// count and its list's kind at that place (picks short of transport are
+// refused and left typed).
+void fillEveryRow(Sheet& sheet, std::size_t kind)
+{
+    sheet.userPick(missionType, 1);
+    for (const sections::Section& s : sections::sectionTable)
+        for (const Row& row : s.rows) {
+            sheet.userEdit(row.count, "2");
+            sheet.userPick(row.list, kind % sheet.items(row.list).size());
+        }
+}
+
+// Two full courses of action compared, as the comparison window and
+// --compare do it, text included.
+void compareFullPlans(benchmark::State& state)
+{
+    report::QuietSheet first, second;
+    fillEveryRow(first.sheet(), 1);
+    fillEveryRow(second.sheet(), 2);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(
+            report::comparisonText(report::compare(first.sheet(), second.sheet()), QStringLiteral("a"), QStringLiteral("b")));
+}
+BENCHMARK(compareFullPlans)->Unit(benchmark::kMicrosecond);
+
+// A full plan's summary, as --summary prints it.
+void summaryOfFullPlan(benchmark::State& state)
+{
+    report::QuietSheet sheet;
+    fillEveryRow(sheet.sheet(), 1);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(report::summaryText(sheet.sheet()));
+}
+BENCHMARK(summaryOfFullPlan)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -28,6 +28,7 @@ public:
     // the file, else empty (and the worksheet is as before).
     QString open(const QString& path);
     const Sheet& sheet() const { return sheet_; }
+    Sheet& sheet() { return sheet_; }
 
 private:
     void showMessage(std::string_view, std::string_view, std::string_view) override {}
