@@ -6,6 +6,7 @@
 #include "worksheet_window.h"
 
 #include "worksheet/form_events.h"
+#include "worksheet_geometry.h"
 
 #include <QApplication>
 #include <QDateTime>

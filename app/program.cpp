@@ -8,6 +8,7 @@
 #include "screen_fit.h"
 #include "settings.h"
 #include "worksheet_window.h"
+#include "worksheet_geometry.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -1,9 +1,9 @@
 #include "worksheet_geometry.h"
 
-#include "worksheet_window.h"
 
 #include <QApplication>
 #include <QDebug>
+#include <QFont>
 #include <QFontMetricsF>
 #include <QStyle>
 #include <QStyleOption>
@@ -155,6 +155,13 @@ QRect WorksheetGeometry::rectOf(const ControlDecl& d) const
 QLine WorksheetGeometry::lineOf(const ControlDecl& d) const
 {
     return {x(d.left), px(d.top), x(d.left + d.width), px(d.top + d.height)};
+}
+
+QFont worksheetFont()
+{
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(11);
+    return font;
 }
 
 const WorksheetGeometry& worksheetGeometry()

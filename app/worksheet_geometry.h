@@ -19,6 +19,9 @@
 class QFont;
 class QStyle;
 
+// The font the worksheet's captions are laid out for.
+QFont worksheetFont();
+
 class WorksheetGeometry {
 public:
     WorksheetGeometry(const QFont& font, const QStyle& style);

@@ -164,13 +164,6 @@ void holdCaretNewsUntilFocus(QLineEdit* edit)
 
 } // namespace
 
-QFont worksheetFont()
-{
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPixelSize(11);
-    return font;
-}
-
 WorksheetWindow::WorksheetWindow()
 {
     static const bool described = [] {

@@ -16,9 +16,6 @@ class QScrollArea;
 class ListField;
 class Breakdown;
 
-// The font the worksheet's captions are laid out for.
-QFont worksheetFont();
-
 // The worksheet window: one widget per visible control of the form, laid out
 // at its declared place (see worksheet_geometry.h) on a page that scrolls
 // where the window is smaller, with every user action handed to the worksheet

@@ -10,6 +10,7 @@
 #include "app/worksheet_window.h"
 #include "sections/tallies.h"
 #include "worksheet/form_events.h"
+#include "app/worksheet_geometry.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

@@ -6,6 +6,7 @@
 #include "repeat_option.h"
 
 #include "app/worksheet_window.h"
+#include "app/worksheet_geometry.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

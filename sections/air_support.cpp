@@ -1,4 +1,4 @@
-#include "air_support.h"
+#include "handlers.h"
 
 #include "tallies.h"
 #include "worksheet/catalogue.h"

@@ -1,4 +1,4 @@
-#include "combat_supplies.h"
+#include "handlers.h"
 
 #include "cargo.h"
 #include "refusal.h"

@@ -1,4 +1,4 @@
-#include "infantry.h"
+#include "handlers.h"
 
 #include "refusal.h"
 #include "sections.h"

@@ -1,7 +1,6 @@
 #include "routes.h"
 
-#include "air_support.h"
-#include "combat_supplies.h"
+#include "handlers.h"
 #include "sections.h"
 #include "worksheet/form_events.h"
 

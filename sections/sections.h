@@ -4,11 +4,8 @@
 // tests and the fuzz target all read this table.
 #pragma once
 
-#include "infantry.h"
+#include "handlers.h"
 #include "tallies.h"
-#include "towed_units.h"
-#include "vehicles.h"
-#include "weapons.h"
 
 #include "worksheet/rows.h"
 #include "worksheet/sheet.h"

@@ -1,4 +1,4 @@
-#include "towed_units.h"
+#include "handlers.h"
 
 #include "refusal.h"
 #include "sections.h"

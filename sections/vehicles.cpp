@@ -1,4 +1,4 @@
-#include "vehicles.h"
+#include "handlers.h"
 
 #include "blank_rows.h"
 #include "sections.h"

@@ -1,4 +1,4 @@
-#include "weapons.h"
+#include "handlers.h"
 
 #include "blank_rows.h"
 #include "cargo.h"

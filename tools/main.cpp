@@ -5,7 +5,7 @@
 #include "script.h"
 
 #include "app/program.h"
-#include "app/worksheet_window.h"
+#include "app/worksheet_geometry.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

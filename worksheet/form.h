@@ -113,4 +113,11 @@ inline constexpr Control formWindow = [] {
 }();
 static_assert(declOf(formWindow).kind == Kind::Window);
 
+// The window's own controls outside any section.
+using namespace literals;
+inline constexpr Control missionFactor = "Label1"_ctl;
+inline constexpr Control missionType = "Combo2"_ctl;
+inline constexpr Control printButton = "Command1"_ctl;
+inline constexpr Control exitButton = "Command3"_ctl;
+
 } // namespace worksheet

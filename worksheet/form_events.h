@@ -8,13 +8,6 @@
 
 namespace worksheet {
 
-using namespace literals;
-
-inline constexpr Control missionFactor = "Label1"_ctl;
-inline constexpr Control missionType = "Combo2"_ctl;
-inline constexpr Control printButton = "Command1"_ctl;
-inline constexpr Control exitButton = "Command3"_ctl;
-
 // Form_Load: disables the lists that wait for a count and fills every list.
 void formLoad(Sheet& sheet, int);
 // Combo2_Click: the mission type sets the mission factor.

@@ -1,6 +1,5 @@
 #include "sheet.h"
 
-#include "form_events.h"
 #include "number.h"
 
 #include <algorithm>
