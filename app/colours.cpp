@@ -75,7 +75,7 @@ QColor mark(const QPalette& palette)
 
 QPalette paper()
 {
-    QPalette p(QColor(Qt::white), QColor(Qt::white));
+    QPalette p{QColor(Qt::white), QColor(Qt::white)};
     for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
         for (const auto role : {QPalette::Window, QPalette::Base, QPalette::Button, QPalette::AlternateBase,
                                 QPalette::Light, QPalette::Midlight})

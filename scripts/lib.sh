@@ -29,3 +29,8 @@ if [ "${CI:-}" = true ]; then
 else
     werror=OFF
 fi
+
+# Every build goes through ccache where it is installed; its cache lies
+# outside the tree (~/.cache/ccache), so that a fresh clone builds from it.
+cmake_launcher=()
+command -v ccache >/dev/null && cmake_launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)

@@ -128,14 +128,16 @@ def wait_for(condition, seconds=10):
     return condition()
 
 
+# The keys and text go to the X server in order and the program takes them
+# in order: what a step waits for is its effect, with wait_for.
 def keys(*names):
-    subprocess.run(["xdotool", "key", "--delay", "120"] + list(names), check=True)
-    pump(0.5)
+    subprocess.run(["xdotool", "key", "--delay", "60"] + list(names), check=True)
+    pump(0.05)
 
 
 def type_text(text):
-    subprocess.run(["xdotool", "type", "--delay", "80", text], check=True)
-    pump(0.5)
+    subprocess.run(["xdotool", "type", "--delay", "40", text], check=True)
+    pump(0.05)
 
 
 def walk(node):
@@ -243,9 +245,12 @@ def run(program, session):
     app = wait_for(find_app, 30)
     if not app:
         sys.exit("the program's window never reached the accessibility bus; it said: " + open(app_log).read())
-    subprocess.run(["xdotool", "search", "--sync", "--name", "Combat Worksheet", "windowactivate", "--sync"],
-                   timeout=20, capture_output=True)
-    wait_for(focused_name, 5)
+    # The window manager gives the new window the focus; where it has not,
+    # the window is activated.
+    if not wait_for(focused_name, 5):
+        subprocess.run(["xdotool", "search", "--name", "Combat Worksheet", "windowactivate"],
+                       timeout=20, capture_output=True)
+        wait_for(focused_name, 5)
 
     def named(name):
         return next((n for n in walk(app) if n.name == name), None)
@@ -257,7 +262,9 @@ def run(program, session):
         for _ in range(limit):
             if focused_name() == name:
                 return True
+            moves = len(heard.focused())
             keys("Tab")
+            wait_for(lambda: len(heard.focused()) > moves, 5)
         return focused_name() == name
 
     def lists_named_by_row(when):
@@ -283,12 +290,12 @@ def run(program, session):
     keys("Tab")
     type_text("2")
     keys("Tab")
-    check(heard.focused()[-1] == ("combo box", "Trucks, row 1, kind"), "the truck list is announced by its row: %s"
-          % (heard.focused()[-1],))
+    check(wait_for(lambda: heard.focused()[-1] == ("combo box", "Trucks, row 1, kind"), 5),
+          "the truck list is announced by its row: %s" % (heard.focused()[-1],))
     heard.set_mark()
     keys("alt+Down", "Down", "Return")
     wait_for(lambda: figure("You can carry") != "You can carry: 0 squads", 5)
-    pump(1)
+    wait_for(lambda: "You can carry: 4 squads" in heard.renamed_since_mark(), 5)
     check(figure("You can carry") == "You can carry: 4 squads", "one keyboard pick counts once: " +
           figure("You can carry"))
     check(figure("Or") == "Or: 10000 pounds of cargo", "the cargo reads with its number: " + figure("Or"))

@@ -8,6 +8,9 @@
 #include "worksheet/form_events.h"
 #include "worksheet/number.h"
 
+#include <cinttypes>
+#include <cstdio>
+#include <cstdlib>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -399,12 +402,17 @@ TEST(Events, APickOfAnItemTheListHasNotChangesNothing)
 }
 
 // Seeded random sessions, checked after every event (session_checker.h);
-// the same seeds every run.
+// the same seeds every run: 1 to 150, or as WORKSHEET_SEEDS says ("1-75"),
+// so that CTest can run shares of them side by side.
 TEST(Sessions, KeepTheWorksheetsInvariants)
 {
     session::Options options;
     options.steps = 200;
-    for (std::uint64_t seed = 1; seed <= 150; ++seed) {
+    std::uint64_t first = 1, last = 150;
+    if (const char* seeds = std::getenv("WORKSHEET_SEEDS")) {
+        ASSERT_EQ(std::sscanf(seeds, "%" SCNu64 "-%" SCNu64, &first, &last), 2) << seeds;
+    }
+    for (std::uint64_t seed = first; seed <= last; ++seed) {
         session::Choices random(seed);
         try {
             session::run(random, options);

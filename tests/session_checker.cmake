@@ -1,4 +1,6 @@
 # The session checker, built once as a library for the tests and for the
-# fuzz target, whose build has no tests/ of its own.
-add_library(session_checker STATIC ${CMAKE_CURRENT_LIST_DIR}/session_checker.cpp)
-target_link_libraries(session_checker PUBLIC sections plan PRIVATE worksheet_warnings)
+# fuzz target.
+if(NOT TARGET session_checker)
+  add_library(session_checker STATIC ${CMAKE_CURRENT_LIST_DIR}/session_checker.cpp)
+  target_link_libraries(session_checker PUBLIC sections plan PRIVATE worksheet_warnings)
+endif()
