@@ -1,14 +1,15 @@
 #include "figure_strip.h"
 
+#include "figure_label.h"
 #include "reading_order.h"
 #include "text.h"
 #include "worksheet_window.h"
 
 #include "worksheet/number.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMouseEvent>
 
 using namespace worksheet;
 
@@ -21,24 +22,16 @@ FigureStrip::FigureStrip(WorksheetWindow& worksheet) : worksheet_(worksheet)
     for (std::size_t i = 0; i < parts_.size(); ++i) {
         if (i > 1)
             layout->addWidget(new QLabel(QStringLiteral("\u00b7"), this));
-        auto* part = new QLabel(this);
-        part->setTextFormat(Qt::PlainText);
-        part->setCursor(Qt::PointingHandCursor);
+        auto* part = new FigureLabel(figures[i].control, this);
         part->setObjectName(QStringLiteral("strip") + qs(declOf(figures[i].control).name));
-        part->installEventFilter(this);
+        connect(part, &FigureLabel::activated, &worksheet_, &WorksheetWindow::showBreakdown);
+        connect(part, &FigureLabel::tipWanted, this,
+                [this, part](QPoint at, Control f) { worksheet_.showBreakdownTip(at, part, f); });
         layout->addWidget(part);
         parts_[i] = part;
     }
     connect(&worksheet_, &WorksheetWindow::changed, this, &FigureStrip::refresh);
     refresh();
-}
-
-QLabel* FigureStrip::part(Control figure) const
-{
-    for (std::size_t i = 0; i < parts_.size(); ++i)
-        if (figures[i].control == figure)
-            return parts_[i];
-    return nullptr;
 }
 
 void FigureStrip::changeEvent(QEvent* event)
@@ -64,21 +57,3 @@ void FigureStrip::refresh()
     }
 }
 
-bool FigureStrip::eventFilter(QObject* watched, QEvent* event)
-{
-    const bool clicked =
-        event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
-    if (event->type() == QEvent::ToolTip)
-        for (std::size_t i = 0; i < parts_.size(); ++i)
-            if (parts_[i] == watched) {
-                worksheet_.showBreakdownTip(static_cast<QHelpEvent*>(event)->globalPos(), parts_[i], figures[i].control);
-                return true;
-            }
-    if (clicked)
-        for (std::size_t i = 0; i < parts_.size(); ++i)
-            if (parts_[i] == watched) {
-                worksheet_.showBreakdown(figures[i].control);
-                return true;
-            }
-    return QWidget::eventFilter(watched, event);
-}

@@ -6,7 +6,7 @@
 
 #include <array>
 
-class QLabel;
+class FigureLabel;
 class WorksheetWindow;
 
 // The five summary figures in one line for the status bar, in view however
@@ -20,12 +20,6 @@ class FigureStrip : public QWidget {
 public:
     explicit FigureStrip(WorksheetWindow& worksheet);
 
-    // The part that shows a figure.
-    QLabel* part(worksheet::Control figure) const;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 protected:
     void changeEvent(QEvent* event) override;
 
@@ -33,5 +27,5 @@ private:
     void refresh();
 
     WorksheetWindow& worksheet_;
-    std::array<QLabel*, worksheet::figureCount> parts_{};
+    std::array<FigureLabel*, worksheet::figureCount> parts_{};
 };

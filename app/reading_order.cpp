@@ -54,13 +54,6 @@ constexpr Control summaryCaptions[] = {"Label109"_ctl, "Label68"_ctl,  "Label107
                                        "Label39"_ctl,  "Label106"_ctl, "Label74"_ctl,  "Label111"_ctl,
                                        "Label112"_ctl, "Label93"_ctl};
 
-// Each section's heading, by the section's name.
-constexpr Named headings[] = {
-    {"Label134"_ctl, "Trucks"},  {"Label48"_ctl, "Armour"},   {"Label62"_ctl, "Vehicles"},
-    {"Label59"_ctl, "APCs"},     {"Label8"_ctl, "Infantry"},  {"Label132"_ctl, "Weapons"},
-    {"Label14"_ctl, "Towed units"},
-};
-
 } // namespace
 
 const QString& accessibleNameOf(Control c)
@@ -128,10 +121,7 @@ std::vector<Group> groups()
         return g;
     };
     for (const sections::Section& s : sections::sectionTable) {
-        Group g{latin1(s.name), {s.clear}};
-        for (const Named& h : headings)
-            if (s.name == h.name)
-                g.members.push_back(h.control);
+        Group g{latin1(s.name), {s.clear, s.heading}};
         for (const Row& row : s.rows) {
             if (row.marching)
                 g.members.push_back(*row.marching);

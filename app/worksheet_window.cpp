@@ -1,6 +1,7 @@
 #include "worksheet_window.h"
 
 #include "breakdown.h"
+#include "figure_label.h"
 #include "colours.h"
 #include "list_field.h"
 #include "message_box.h"
@@ -281,26 +282,6 @@ bool WorksheetWindow::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::FocusIn)
         if (auto* edit = qobject_cast<QLineEdit*>(watched))
             holdCaretNewsUntilFocus(edit);
-    // A summary figure opens its breakdown when clicked, or with Enter or
-    // Space while it has the focus; its tooltip shows it too.
-    if (auto* label = qobject_cast<QLabel*>(watched)) {
-        if (event->type() == QEvent::ToolTip) {
-            for (const Figure& f : figures)
-                if (widgets_[f.control.index] == label)
-                    showBreakdownTip(static_cast<QHelpEvent*>(event)->globalPos(), label, f.control);
-            return true;
-        }
-        const bool clicked =
-            event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
-        const auto* key = event->type() == QEvent::KeyPress ? static_cast<QKeyEvent*>(event) : nullptr;
-        if (clicked ||
-            (key && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_Space))) {
-            for (const Figure& f : figures)
-                if (widgets_[f.control.index] == label)
-                    showBreakdown(f.control);
-            return true;
-        }
-    }
     // A field the user leaves for another shows its text from the start: a
     // long kind's name, not its tail. Left for a dialog, a menu or another
     // window, it keeps the cursor where the user will type on coming back.
@@ -420,7 +401,18 @@ QWidget* WorksheetWindow::createWidget(Control c)
     QWidget* w = nullptr;
     switch (d.kind) {
     case Kind::Label: {
-        auto* label = new QLabel(parent);
+        QLabel* label = nullptr;
+        // A summary figure opens its breakdown when clicked, or with Enter
+        // or Space while it has the focus; its tooltip shows it too.
+        if (figureOf(c)) {
+            auto* figure = new FigureLabel(c, parent);
+            connect(figure, &FigureLabel::activated, this, &WorksheetWindow::showBreakdown);
+            connect(figure, &FigureLabel::tipWanted, this,
+                    [this, figure](QPoint at, Control f) { showBreakdownTip(at, figure, f); });
+            label = figure;
+        } else {
+            label = new QLabel(parent);
+        }
         label->setTextFormat(Qt::PlainText);
         label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         if (d.look == Look::Heading || d.look == Look::Tally) {
@@ -431,10 +423,6 @@ QWidget* WorksheetWindow::createWidget(Control c)
         if (d.look == Look::Tally) {
             label->setAlignment(Qt::AlignCenter);
             label->setFocusPolicy(Qt::TabFocus); // a figure can be read from the keyboard
-        }
-        if (figureOf(c)) {
-            label->installEventFilter(this);
-            label->setCursor(Qt::PointingHandCursor);
         }
         if (d.look == Look::Wrapped) {
             label->setWordWrap(true);

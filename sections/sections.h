@@ -26,6 +26,7 @@ struct Share {
 
 struct Section {
     std::string_view name;
+    Control heading; // the caption over the section's rows
     std::span<const worksheet::Row> rows;
     Control clear;
     worksheet::Handler pick;
@@ -83,13 +84,13 @@ inline constexpr Share sharesOfSupplies[] = {{summary::cargoPounds, supplyShares
 
 // The sections, in the order the worksheet reads them.
 inline constexpr Section sectionTable[] = {
-    {"Trucks", worksheet::truckRows, "Command11"_ctl, truckPick, trucksClear, sharesOfTrucks, " ", worksheet::apcRows},
-    {"Armour", worksheet::armourRows, "Command19"_ctl, armourPick, armourClear, sharesOfArmour, " "},
-    {"Vehicles", worksheet::otherVehicleRows, "Command5"_ctl, otherVehiclePick, otherVehiclesClear,
+    {"Trucks", "Label134"_ctl, worksheet::truckRows, "Command11"_ctl, truckPick, trucksClear, sharesOfTrucks, " ", worksheet::apcRows},
+    {"Armour", "Label48"_ctl, worksheet::armourRows, "Command19"_ctl, armourPick, armourClear, sharesOfArmour, " "},
+    {"Vehicles", "Label62"_ctl, worksheet::otherVehicleRows, "Command5"_ctl, otherVehiclePick, otherVehiclesClear,
      sharesOfOtherVehicles, " "},
-    {"APCs", worksheet::apcRows, "Command7"_ctl, apcPick, apcsClear, sharesOfApcs, " "},
-    {"Infantry", worksheet::infantryRows, "Command2"_ctl, infantryPick, infantryClear, sharesOfInfantry, "0"},
-    {"Weapons",
+    {"APCs", "Label59"_ctl, worksheet::apcRows, "Command7"_ctl, apcPick, apcsClear, sharesOfApcs, " "},
+    {"Infantry", "Label8"_ctl, worksheet::infantryRows, "Command2"_ctl, infantryPick, infantryClear, sharesOfInfantry, "0"},
+    {"Weapons", "Label132"_ctl,
      worksheet::weaponRows,
      "Command8"_ctl,
      weaponPick,
@@ -97,7 +98,7 @@ inline constexpr Section sectionTable[] = {
      sharesOfWeapons,
      "0",
      {&worksheet::supplyRow, 1}},
-    {"Towed units", worksheet::towedRows, "Command16"_ctl, towedPick, towedClear, sharesOfTowedUnits, "0"},
+    {"Towed units", "Label14"_ctl, worksheet::towedRows, "Command16"_ctl, towedPick, towedClear, sharesOfTowedUnits, "0"},
 };
 inline constexpr const Section& trucks = sectionTable[0];
 inline constexpr const Section& armour = sectionTable[1];
