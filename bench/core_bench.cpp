@@ -15,13 +15,6 @@ using namespace worksheet::literals;
 
 namespace {
 
-// A host that shows nothing and records nothing.
-class QuietHost final : public Host {
-    void showMessage(std::string_view, std::string_view, std::string_view) override {}
-    void printWindow() override {}
-    void quit() override {}
-};
-
 constexpr std::size_t advanceToContact = 3;
 constexpr std::size_t zilTruck = 1;
 constexpr Control firstTruckCount = "Text10"_ctl;
@@ -31,7 +24,7 @@ constexpr Control trucksClear = "Command11"_ctl;
 // A worksheet with a mission chosen and a count in the first truck row, so
 // that the row's list is enabled.
 struct ReadySheet {
-    QuietHost host;
+    NoHost host;
     Sheet sheet{host, sections::routes()};
 
     ReadySheet()

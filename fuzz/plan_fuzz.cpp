@@ -8,12 +8,6 @@
 
 namespace {
 
-struct NoMessages final : worksheet::Host {
-    void showMessage(std::string_view, std::string_view, std::string_view) override {}
-    void printWindow() override {}
-    void quit() override {}
-};
-
 [[noreturn]] void broken(const char* what)
 {
     std::fprintf(stderr, "PLAN BROKEN: %s\n", what);
@@ -28,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         plan::fromText(QByteArrayView(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
     if (!read.ok())
         return 0;
-    NoMessages host;
+    worksheet::NoHost host;
     worksheet::Sheet sheet(host, sections::routes());
     if (!sheet.restore(read.state).empty())
         broken("a plan read cannot be restored");

@@ -70,7 +70,7 @@ std::string fieldText(const Sheet& sheet, Control c)
 
 } // namespace
 
-QuietSheet::QuietSheet() : sheet_(*this, sections::routes()) {}
+QuietSheet::QuietSheet() : sheet_(host_, sections::routes()) {}
 
 QString QuietSheet::open(const QString& path)
 {

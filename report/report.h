@@ -21,7 +21,7 @@ using worksheet::Sheet;
 
 // A worksheet with no one to show a message to, for plans read to be
 // reported on rather than edited.
-class QuietSheet : private worksheet::Host {
+class QuietSheet {
 public:
     QuietSheet();
     // Reads the plan at path into the worksheet; returns what is wrong with
@@ -31,9 +31,7 @@ public:
     Sheet& sheet() { return sheet_; }
 
 private:
-    void showMessage(std::string_view, std::string_view, std::string_view) override {}
-    void printWindow() override {}
-    void quit() override {}
+    worksheet::NoHost host_;
     Sheet sheet_;
 };
 

@@ -18,4 +18,13 @@ public:
     virtual void quit() = 0;
 };
 
+// A host for a worksheet that no one watches (a plan read to be reported on,
+// a benchmark, a fuzz target): it shows nothing and records nothing.
+class NoHost final : public Host {
+public:
+    void showMessage(std::string_view, std::string_view, std::string_view) override {}
+    void printWindow() override {}
+    void quit() override {}
+};
+
 } // namespace worksheet
