@@ -1,5 +1,7 @@
 #include "printing.h"
 
+#include "file_chooser.h"
+
 #include "colours.h"
 #include "message_box.h"
 #include "paper.h"
@@ -12,7 +14,6 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QLocale>
 #include <QPainter>
@@ -31,12 +32,6 @@ constexpr int extentMargin = 8;
 constexpr qreal pageMarginMm = 12;
 constexpr qreal footerPoints = 7;
 const QString programName = QStringLiteral("Combat Worksheet");
-
-std::function<QString(const QString&)>& pdfFileChooser()
-{
-    static std::function<QString(const QString&)> chooser;
-    return chooser;
-}
 
 bool isPrinted(WorksheetWindow& window, QWidget* w)
 {
@@ -129,9 +124,8 @@ void reportPrintFailure(QWidget& over, const QString& text)
 
 QString choosePdfFile(QWidget* parent, const QString& suggested)
 {
-    QString path = pdfFileChooser() ? pdfFileChooser()(suggested)
-                                    : QFileDialog::getSaveFileName(parent, QStringLiteral("Export as PDF"), suggested,
-                                                                   QStringLiteral("PDF files (*.pdf)"));
+    QString path = chooseFileToSave(parent, QStringLiteral("Export as PDF"), suggested,
+                                    QStringLiteral("PDF files (*.pdf)"));
     if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".pdf");
     return path;
@@ -282,9 +276,4 @@ QString printOnDefaultPrinter(WorksheetWindow& window, const QString& name)
     if (!printPage(printer, window, QDateTime::currentDateTime()))
         return QStringLiteral("The worksheet could not be printed on %1.").arg(printerInfo.printerName());
     return {};
-}
-
-void setPdfFileChooser(std::function<QString(const QString& suggested)> chooser)
-{
-    pdfFileChooser() = std::move(chooser);
 }

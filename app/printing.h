@@ -60,14 +60,10 @@ QString exportWorksheetAsPdf(WorksheetWindow& window, const QString& pdfFile);
 QString writePdf(WorksheetWindow& window, const QString& path, const QString& name);
 QString printOnDefaultPrinter(WorksheetWindow& window, const QString& name);
 
-// The PDF save dialog (or a test's stand-in), suggesting a file; the file
+// The PDF save dialog (see file_chooser.h), suggesting a file; the file
 // chosen, with ".pdf" added where it has no suffix, or empty for Cancel.
 QString choosePdfFile(QWidget* parent, const QString& suggested);
 // Why a PDF file cannot be written there, else empty.
 QString unwritablePdf(const QString& path);
 // A print or PDF failure, in a message box over the window.
 void reportPrintFailure(QWidget& over, const QString& text);
-
-// A test's stand-in for the save dialog: given the suggested file, returns
-// the chosen one (empty for Cancel). An empty function brings the dialog back.
-void setPdfFileChooser(std::function<QString(const QString& suggested)> chooser);

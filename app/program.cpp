@@ -1,6 +1,7 @@
 #include "program.h"
 
 #include "comparison.h"
+#include "file_chooser.h"
 #include "figure_strip.h"
 #include "message_box.h"
 #include "plan/plan.h"
@@ -31,12 +32,6 @@ const QString recentKey = QStringLiteral("recentPlans");
 const QString folderKey = QStringLiteral("lastFolder");
 
 const QString planFilter = QStringLiteral("Combat Worksheet plans (*.%1);;All files (*)").arg(plan::extension);
-
-std::function<QString(const QString&)>& planFileChooser()
-{
-    static std::function<QString(const QString&)> chooser;
-    return chooser;
-}
 
 const char* const keyboardShortcuts = "Tab, Shift+Tab: move through the worksheet in reading order\n"
                                       "Alt+Down, F4, Up, Down, Page Up, Page Down: open a list;\n"
@@ -247,9 +242,7 @@ bool ProgramWindow::saveAs()
 {
     const QString name = planFile_.isEmpty() ? QStringLiteral("Combat Worksheet") : plan::nameOf(planFile_);
     const QString suggested = QDir(lastFolder()).filePath(name + QLatin1Char('.') + QLatin1String(plan::extension));
-    QString path = planFileChooser()
-                       ? planFileChooser()(suggested)
-                       : QFileDialog::getSaveFileName(this, QStringLiteral("Save Plan As"), suggested, planFilter);
+    QString path = chooseFileToSave(this, QStringLiteral("Save Plan As"), suggested, planFilter);
     if (path.isEmpty())
         return false;
     // A plan's name always ends in the plans' extension, whatever dots the
@@ -352,11 +345,6 @@ QString ProgramWindow::lastFolder() const
         return kept;
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     return !documents.isEmpty() && QFileInfo(documents).isDir() ? documents : QDir::homePath();
-}
-
-void ProgramWindow::setPlanFileChooser(std::function<QString(const QString& suggested)> chooser)
-{
-    planFileChooser() = std::move(chooser);
 }
 
 void ProgramWindow::print()

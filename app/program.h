@@ -57,11 +57,6 @@ public:
     void showKeyboardShortcuts();
     void showAbout();
 
-    // The Save As and PDF dialogs, in tests: given the suggested file,
-    // returns the chosen one (empty for Cancel). An empty function brings the
-    // dialog back.
-    static void setPlanFileChooser(std::function<QString(const QString& suggested)> chooser);
-
 protected:
     void closeEvent(QCloseEvent* event) override;
 

@@ -7,6 +7,7 @@
 #include "app/breakdown.h"
 #include "app/colours.h"
 #include "app/comparison.h"
+#include "app/file_chooser.h"
 #include "app/message_box.h"
 #include "app/printing.h"
 #include "app/program.h"
@@ -223,11 +224,7 @@ private slots:
         MessageBox::takeAsked();
         suggested.clear();
         chosen.clear();
-        setPdfFileChooser([this](const QString& s) {
-            suggested = s;
-            return chosen;
-        });
-        ProgramWindow::setPlanFileChooser([this](const QString& s) {
+        setFileChooser([this](const QString& s) {
             suggested = s;
             return chosen;
         });
