@@ -51,10 +51,14 @@ const std::vector<Control>& fieldControls()
 {
     static const auto fields = [] {
         std::vector<Control> out;
+        std::vector<bool> inARow(controlCount);
+        for (const sections::Section& s : sections::sectionTable)
+            for (const Row& row : s.rows)
+                inARow[row.count.index] = inARow[row.list.index] = true;
+        inARow[supplyRow.count.index] = inARow[supplyRow.list.index] = true;
         for (Control c : sections::readingOrder()) {
             const Kind k = declOf(c).kind;
-            if ((k == Kind::TextBox || k == Kind::List) && c != supplyRow.count && c != supplyRow.list &&
-                sections::nameOf(c).find(", row ") == std::string::npos)
+            if ((k == Kind::TextBox || k == Kind::List) && !inARow[c.index])
                 out.push_back(c);
         }
         return out;
