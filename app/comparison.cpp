@@ -17,6 +17,8 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTextDocument>
 #include <QVBoxLayout>
@@ -142,6 +144,12 @@ void ComparisonWindow::refresh()
     for (const report::Comparison::Entry& e : comparison_.entries)
         line(QStringLiteral("Breakdown: ") + qs(e.what), qs(e.first), qs(e.second), qs(e.difference), e.source);
     table_->setCurrentCell(std::min(current, table_->rowCount() - 1), currentColumn);
+    // Wide enough for every column whole, where the screen has room.
+    const QMargins margins = layout()->contentsMargins();
+    const int wanted = table_->horizontalHeader()->length() + table_->verticalScrollBar()->sizeHint().width() +
+                       2 * table_->frameWidth() + margins.left() + margins.right();
+    if (width() < wanted)
+        resize(screen() ? std::min(wanted, screen()->availableGeometry().width()) : wanted, height());
 
     QString note = comparison_.rows.empty() ? QStringLiteral("No row differs.") : QString();
     if (const std::string same = report::sameRowsNote(comparison_); !same.empty())
