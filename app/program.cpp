@@ -30,6 +30,7 @@ constexpr int recentPlans = 8;
 
 const QString recentKey = QStringLiteral("recentPlans");
 const QString folderKey = QStringLiteral("lastFolder");
+const QString geometryKey = QStringLiteral("windowGeometry");
 
 const QString planFilter = QStringLiteral("Combat Worksheet plans (*.%1);;All files (*)").arg(plan::extension);
 
@@ -152,7 +153,8 @@ ProgramWindow::ProgramWindow() : worksheet_(new WorksheetWindow)
         if (message.isEmpty())
             statusBar()->setToolTip({});
     });
-    fitToScreen(*this);
+    if (!restoreGeometry(programSettings().value(geometryKey).toByteArray()))
+        fitToScreen(*this);
 }
 
 void ProgramWindow::compareWith()
@@ -284,10 +286,13 @@ bool ProgramWindow::mayLeave()
 
 void ProgramWindow::closeEvent(QCloseEvent* event)
 {
-    if (mayLeave())
+    if (mayLeave()) {
+        // The next run opens where and as large as this one closed.
+        programSettings().setValue(geometryKey, saveGeometry());
         event->accept();
-    else
+    } else {
         event->ignore();
+    }
 }
 
 void ProgramWindow::showModified()

@@ -12,6 +12,7 @@
 #include "app/printing.h"
 #include "app/program.h"
 #include "app/reading_order.h"
+#include "app/settings.h"
 #include "app/worksheet_geometry.h"
 #include "app/worksheet_window.h"
 #include "plan/plan.h"
@@ -950,6 +951,16 @@ private slots:
         QCOMPARE(suggested, "a against b.pdf");
         QVERIFY2(run("pdfinfo", {chosen + ".pdf"}).contains("Pages:           1\n"), qPrintable(chosen));
         QVERIFY(QString::fromUtf8(run("pdftotext", {chosen + ".pdf", "-"})).contains("Ural-375 Heavy Truck"));
+    }
+
+    // The window opens again where and as large as it was closed.
+    void theWindowOpensAsItWasClosed()
+    {
+        program->resize(640, 480);
+        QVERIFY(program->close());
+        ProgramWindow again;
+        QCOMPARE(again.size(), QSize(640, 480));
+        programSettings().clear(); // the other cases' windows open as at first
     }
 
     // The whole window lies on the screen's work area, its status line
