@@ -49,7 +49,7 @@ protected:
 } // namespace
 
 ComparisonWindow::ComparisonWindow(QWidget* parent, const Sheet& sheet)
-    : QDialog(parent, Qt::Window), sheet_(sheet), sheetName_(QStringLiteral("This worksheet"))
+    : QDialog(parent, Qt::Window), worksheet_(sheet), first_(&sheet), sheetName_(QStringLiteral("This worksheet"))
 {
     setObjectName(QStringLiteral("comparison"));
     heading_ = new QLabel(this);
@@ -92,14 +92,29 @@ ComparisonWindow::ComparisonWindow(QWidget* parent, const Sheet& sheet)
 QString ComparisonWindow::compareWith(const QString& path)
 {
     if (QString why = other_.open(path); !why.isEmpty())
-        return why;
+        return plan::openFailed(path, why).text;
+    first_ = &worksheet_;
     otherName_ = plan::nameOf(path);
+    refresh();
+    return {};
+}
+
+QString ComparisonWindow::compareFiles(const QString& first, const QString& second)
+{
+    if (QString why = firstPlan_.open(first); !why.isEmpty())
+        return plan::openFailed(first, why).text;
+    if (QString why = compareWith(second); !why.isEmpty())
+        return why;
+    first_ = &firstPlan_.sheet();
+    sheetName_ = plan::nameOf(first);
     refresh();
     return {};
 }
 
 void ComparisonWindow::setWorksheetName(const QString& name)
 {
+    if (first_ != &worksheet_)
+        return;
     sheetName_ = name;
     refresh();
 }
@@ -108,7 +123,7 @@ void ComparisonWindow::refresh()
 {
     if (otherName_.isEmpty())
         return;
-    comparison_ = report::compare(sheet_, other_.sheet());
+    comparison_ = report::compare(*first_, other_.sheet());
     setWindowTitle(QStringLiteral("%1 against %2 \u2014 Compare").arg(sheetName_, otherName_));
     heading_->setText(QStringLiteral("&Comparing %1 (first) with %2 (second):").arg(sheetName_, otherName_));
     table_->setHorizontalHeaderLabels({QStringLiteral("What"), sheetName_, otherName_, QStringLiteral("Difference")});

@@ -24,10 +24,14 @@ class ComparisonWindow : public QDialog {
 public:
     ComparisonWindow(QWidget* parent, const worksheet::Sheet& sheet);
 
-    // Compares with the plan at path; returns what is wrong with the file,
-    // else empty (and the window shows the comparison).
+    // Compares the worksheet with the plan at path; returns what is wrong
+    // with the file, else empty (and the window shows the comparison).
     QString compareWith(const QString& path);
-    // The worksheet's own name, as the title shows it.
+    // Compares two plans, neither of them the worksheet; returns what is
+    // wrong with the file at fault, naming it, else empty.
+    QString compareFiles(const QString& first, const QString& second);
+    // The worksheet's own name, as the title shows it (while the first is
+    // the worksheet).
     void setWorksheetName(const QString& name);
     void refresh();
 
@@ -46,8 +50,9 @@ private:
     void exportPdf();
     QString html() const;
 
-    const worksheet::Sheet& sheet_;
-    report::QuietSheet other_;
+    const worksheet::Sheet& worksheet_;
+    const worksheet::Sheet* first_; // the worksheet, or firstPlan_
+    report::QuietSheet firstPlan_, other_;
     QString sheetName_, otherName_;
     report::Comparison comparison_;
     QLabel* heading_;

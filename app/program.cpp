@@ -122,6 +122,7 @@ ProgramWindow::ProgramWindow() : worksheet_(new WorksheetWindow)
                     &ProgramWindow::saveAs);
     file->addAction(QStringLiteral("&Compare With..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this,
                     &ProgramWindow::compareWith);
+    file->addAction(QStringLiteral("Compare &Two Plans..."), this, &ProgramWindow::compareTwoPlans);
     file->addSeparator();
     file->addAction(QStringLiteral("&Print"), QKeySequence::Print, this, &ProgramWindow::print);
     file->addAction(QStringLiteral("P&rint..."), this, &ProgramWindow::printWithDialog);
@@ -165,7 +166,7 @@ void ProgramWindow::compareWith()
         compareWithFile(path);
 }
 
-bool ProgramWindow::compareWithFile(const QString& path)
+ComparisonWindow& ProgramWindow::comparisonWindow()
 {
     if (!comparison_) {
         comparison_ = new ComparisonWindow(this, worksheet_->sheet());
@@ -175,16 +176,45 @@ bool ProgramWindow::compareWithFile(const QString& path)
                 comparison_->refresh();
         });
     }
-    if (const QString why = comparison_->compareWith(path); !why.isEmpty()) {
-        const plan::Failure failure = plan::openFailed(path, why);
-        MessageBox::critical(this, failure.title, failure.text);
+    return *comparison_;
+}
+
+bool ProgramWindow::compareWithFile(const QString& path)
+{
+    if (const QString why = comparisonWindow().compareWith(path); !why.isEmpty()) {
+        MessageBox::critical(this, QStringLiteral("Compare Plans"), why);
         return false;
     }
     comparison_->setWorksheetName(worksheetName());
+    showComparison();
+    return true;
+}
+
+void ProgramWindow::compareTwoPlans()
+{
+    const QStringList paths =
+        QFileDialog::getOpenFileNames(this, QStringLiteral("Compare Two Plans"), lastFolder(), planFilter);
+    if (paths.size() == 2)
+        compareFiles(paths[0], paths[1]);
+    else if (!paths.isEmpty())
+        MessageBox::critical(this, QStringLiteral("Compare Plans"), QStringLiteral("Choose two plans to compare."));
+}
+
+bool ProgramWindow::compareFiles(const QString& first, const QString& second)
+{
+    if (const QString why = comparisonWindow().compareFiles(first, second); !why.isEmpty()) {
+        MessageBox::critical(this, QStringLiteral("Compare Plans"), why);
+        return false;
+    }
+    showComparison();
+    return true;
+}
+
+void ProgramWindow::showComparison()
+{
     comparison_->show();
     comparison_->raise();
     comparison_->activateWindow();
-    return true;
 }
 
 void ProgramWindow::startNew()

@@ -53,6 +53,10 @@ public:
     // so with the plan at path, reporting a file that is no plan.
     void compareWith();
     bool compareWithFile(const QString& path);
+    // Compare Two Plans: the same for two plans chosen together, neither of
+    // them the worksheet.
+    void compareTwoPlans();
+    bool compareFiles(const QString& first, const QString& second);
     ComparisonWindow* comparison() const { return comparison_; }
     void showKeyboardShortcuts();
     void showAbout();
@@ -74,6 +78,8 @@ private:
     QString suggestedPdf() const;
     // The plan's name, or "This worksheet" for one never saved.
     QString worksheetName() const;
+    ComparisonWindow& comparisonWindow(); // made at its first use
+    void showComparison();
     void confirm(const Printed& printed);
     void confirm(const QString& text);
 

@@ -951,6 +951,14 @@ private slots:
         QCOMPARE(suggested, "a against b.pdf");
         QVERIFY2(run("pdfinfo", {chosen + ".pdf"}).contains("Pages:           1\n"), qPrintable(chosen));
         QVERIFY(QString::fromUtf8(run("pdftotext", {chosen + ".pdf", "-"})).contains("Ural-375 Heavy Truck"));
+
+        // Two plans, neither of them the worksheet: the worksheet's changes
+        // are not theirs.
+        QVERIFY(program->compareFiles(b, a));
+        QCOMPARE(comparison.windowTitle(), "b against a \u2014 Compare");
+        QCOMPARE(table.item(lineOf("Trucks row 2"), 1)->text(), "1 × Ural-375 Heavy Truck");
+        QTest::keyClicks(find<QLineEdit>("Text13"), "4");
+        QCOMPARE(table.item(lineOf("Trucks row 2"), 1)->text(), "1 × Ural-375 Heavy Truck");
     }
 
     // The window opens again where and as large as it was closed.
