@@ -79,16 +79,6 @@ std::string whyNotLedger(const SheetState& state)
 
 } // namespace
 
-bool addsUp(double figure, std::span<const LedgerEntry> entries)
-{
-    double sum = 0, most = std::fabs(figure);
-    for (const LedgerEntry& e : entries) {
-        sum += e.amount;
-        most += std::fabs(e.amount);
-    }
-    return std::fabs(sum - figure) <= most * 1e-11;
-}
-
 std::string whyNot(const SheetState& state)
 {
     if (state.controls.size() != controlCount)

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "figures.h"
+#include "ledger.h"
 #include "form.h"
 
 #include <array>
@@ -14,19 +15,6 @@
 
 namespace worksheet {
 
-// One control's part of a summary figure: a row's list (what its picks
-// added), a Clear's button (what its Clear changed beyond taking its rows'
-// parts out) or another control whose event changed the figure.
-struct LedgerEntry {
-    Control control;
-    double amount;
-    friend bool operator==(const LedgerEntry&, const LedgerEntry&) = default;
-};
-
-// Whether a figure's entries add up to it: within a few parts in 1E+11 of
-// all that the figure and its entries hold, as rounding each write to 15
-// significant digits allows.
-bool addsUp(double figure, std::span<const LedgerEntry> entries);
 
 // A pick counted on a row: the count box's text and the kind, as picked,
 // and what else its figures hung on then: the mission type shown and, on an
