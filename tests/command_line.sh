@@ -84,6 +84,7 @@ done
 expect 2 "$program" --compare A.cwplan missing.cwplan
 has err 'combat-worksheet: "missing.cwplan" cannot be opened: there is no such file.'
 expect 2 "$program" --compare A.cwplan
+has err "combat-worksheet: --compare takes two plans"
 expect 2 "$program" --summary --print A.cwplan
 expect 2 "$program" --json --export-pdf=x.pdf A.cwplan
 expect 0 "$program" --help

@@ -489,6 +489,7 @@ private slots:
         QVERIFY(entries && entries->isVisible());
         QCOMPARE(entries->count(), 1);
         QCOMPARE(entries->item(0)->text(), QString("Trucks row 1, 1 \u00d7 ZIL Medium Truck +2"));
+        QCOMPARE(window().breakdown()->findChild<QLabel*>()->text(), "You can carry: 2 squads, made of:");
         pick("Combo33", 1);
         QCOMPARE(entries->item(0)->text(),
                  QString("Trucks row 1, 1 \u00d7 ZIL Medium Truck + 1 \u00d7 ZIL Medium Truck +4 (counted twice)"));
@@ -512,6 +513,7 @@ private slots:
     // opens its breakdown when clicked.
     void theStatusLineShowsTheFiguresAndOpensTheirBreakdowns()
     {
+        QCOMPARE(program->findChild<QLabel*>("stripLabel121")->text(), "Combat load 0");
         pick("Combo2", 1);
         QTest::keyClicks(find<QLineEdit>("Text10"), "-3");
         pick("Combo33", 1);
