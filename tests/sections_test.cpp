@@ -2,6 +2,7 @@
 // rows, events that go wrong, and seeded random sessions. The figures below
 // are the test's own copy of the catalogues, so that a wrong figure on either
 // side fails.
+#include "sections/names.h"
 #include "sections/routes.h"
 #include "sections/sections.h"
 #include "session_checker.h"
@@ -280,6 +281,15 @@ TEST(Form, VisibleControlsHaveTheirOwnPlaces)
 // A count box enables its own list and no other, whether the count comes
 // after the mission or before it (the mission then enables the rows already
 // counted). At start-up nothing is reported changed, or there to undo.
+// Each row's controls are named by section, row and part, as a screen
+// reader reads them; the rows count from 1.
+TEST(Rows, AreNamedBySectionRowAndPart)
+{
+    EXPECT_EQ(sections::nameOf(truckRows[1].list), "Trucks, row 2, kind");
+    EXPECT_EQ(sections::nameOf(infantryRows[8].count), "Infantry, row 9, count");
+    EXPECT_EQ(sections::nameOf(*infantryRows[0].marching), "Infantry, row 1, marching");
+}
+
 TEST(Rows, EachCountBoxEnablesItsOwnListOnceAMissionIsChosen)
 {
     for (const Route& route : routes())
