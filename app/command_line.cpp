@@ -46,15 +46,6 @@ void describe(QCommandLineParser& parser, const Options& o)
                                  QStringLiteral("[FILE...]"));
 }
 
-bool hasDisplay()
-{
-    const auto set = [](const char* name) {
-        const char* value = std::getenv(name);
-        return value && *value;
-    };
-    return set("QT_QPA_PLATFORM") || set("DISPLAY") || set("WAYLAND_DISPLAY");
-}
-
 // Whether the command line asks for anything but the window. The options are
 // looked for before Qt reads them: which application to make hangs on it.
 bool asksForCommand(int argc, char** argv)
@@ -122,6 +113,15 @@ int page(const QString& file, const Options& o, const QCommandLineParser& parser
 }
 
 } // namespace
+
+bool hasDisplay()
+{
+    const auto set = [](const char* name) {
+        const char* value = std::getenv(name);
+        return value && *value;
+    };
+    return set("QT_QPA_PLATFORM") || set("DISPLAY") || set("WAYLAND_DISPLAY");
+}
 
 std::optional<int> runCommandLine(int argc, char** argv)
 {

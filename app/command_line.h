@@ -18,3 +18,6 @@ std::optional<int> runCommandLine(int argc, char** argv);
 // The plan the window is to open at start, if one is named; an unknown
 // option is reported here, before the window opens.
 QString planToOpen(QCoreApplication& app);
+
+// Whether a display is set (or a Qt platform named) for a window to open on.
+bool hasDisplay();

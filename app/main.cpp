@@ -5,17 +5,12 @@
 #include <QIcon>
 
 #include <cstdio>
-#include <cstdlib>
 
 int main(int argc, char** argv)
 {
     if (const std::optional<int> status = runCommandLine(argc, argv))
         return *status;
-    const auto set = [](const char* name) {
-        const char* value = std::getenv(name);
-        return value && *value;
-    };
-    if (!set("QT_QPA_PLATFORM") && !set("DISPLAY") && !set("WAYLAND_DISPLAY")) {
+    if (!hasDisplay()) {
         std::fprintf(stderr, "combat-worksheet: no display found; run it in a desktop session, "
                              "or without one as: xvfb-run combat-worksheet\n");
         return 1;
