@@ -13,7 +13,7 @@ namespace worksheet {
 Sheet::Sheet(Host& host, std::span<const Route> routes)
     : host_(host), isChanged_(controlCount, false), counted_(controlCount)
 {
-    for (Entries& entries : ledger_)
+    for (auto& entries : ledger_)
         entries = std::make_shared<const std::vector<LedgerEntry>>();
     state_.reserve(controlCount);
     for (const auto& decl : form)
@@ -94,14 +94,14 @@ void Sheet::credit(Control source, const Figures& before)
                                             click && !picked_ ? click->alsoEmpties : std::span<const Row>{}};
     if (picked_ && click && click->counts) {
         record(source, Field::Counted);
-        addPick(source, std::move(*picked_));
+        counted_[source.index] = counted_[source.index].added(std::move(*picked_));
     }
     // A Clear's rows count nothing more.
     for (std::span<const Row> rows : emptied)
         for (const Row& row : rows)
-            if (counted_[row.list.index]) {
+            if (!counted_[row.list.index].empty()) {
                 record(row.list, Field::Counted);
-                counted_[row.list.index] = nullptr;
+                counted_[row.list.index] = {};
             }
 
     const Figures now = figures();
@@ -129,15 +129,6 @@ void Sheet::credit(Control source, const Figures& before)
     }
 }
 
-Sheet::PickNode::~PickNode()
-{
-    // A long run of picks on one row goes node by node, not as deep as it is
-    // long.
-    Picks next = std::move(before);
-    while (next && next.use_count() == 1)
-        next = std::move(next->before);
-}
-
 std::span<const LedgerEntry> Sheet::ledger(Control figure) const
 {
     const auto i = figureIndex(figure);
@@ -146,57 +137,23 @@ std::span<const LedgerEntry> Sheet::ledger(Control figure) const
 
 std::vector<CountedPick> Sheet::countedPicks(Control list) const
 {
-    std::vector<CountedPick> out;
-    for (const PickNode* node = counted_[list.index].get(); node; node = node->before.get())
-        out.push_back(node->pick);
-    std::reverse(out.begin(), out.end());
-    return out;
+    return counted_[list.index].picks();
 }
 
 std::size_t Sheet::countedPickCount(Control list) const
 {
-    return counted_[list.index] ? counted_[list.index]->count : 0;
-}
-
-namespace {
-
-constexpr std::size_t picksWritten = 10;
-
-} // namespace
-
-void Sheet::addPick(Control list, CountedPick pick)
-{
-    const Picks& before = counted_[list.index];
-    const std::size_t count = countedPickCount(list) + 1;
-    auto head = before ? before->head : nullptr;
-    if (count <= picksWritten)
-        head = std::make_shared<const std::string>((before ? *head + " + " : std::string()) +
-                                                   describedPick(pick.count, pick.kind));
-    counted_[list.index] = std::make_shared<const PickNode>(PickNode{std::move(pick), before, count, std::move(head)});
+    return counted_[list.index].size();
 }
 
 std::string Sheet::countedText(Control list) const
 {
-    const PickNode* newest = counted_[list.index].get();
-    if (!newest)
-        return {};
-    std::string out = *newest->head;
-    if (newest->count > picksWritten)
-        out += " + \u2026 (" + std::to_string(newest->count - picksWritten) + " more)";
-    return out;
+    return counted_[list.index].text();
 }
 
 const Row* Sheet::rowOf(Control list) const
 {
     const Route* click = routeOf_[static_cast<std::size_t>(Event::Click)][list.index];
     return click ? click->counts : nullptr;
-}
-
-void Sheet::setCountedPicks(Control list, std::vector<CountedPick> picks)
-{
-    counted_[list.index] = nullptr;
-    for (CountedPick& p : picks)
-        addPick(list, std::move(p));
 }
 
 void Sheet::rollBack()
@@ -208,36 +165,16 @@ void Sheet::rollBack()
 
 void Sheet::remember(std::optional<Control> typedInto)
 {
-    Step step{typedInto, {}};
-    for (const Entry& e : journal_) {
-        const auto same = [&](const Change& c) { return c.control == e.control && c.field == e.field; };
-        if (std::find_if(step.changes.begin(), step.changes.end(), same) == step.changes.end())
-            step.changes.push_back({e.control, e.field, e.old, {}});
+    std::vector<Change> changes;
+    for (const Write& w : journal_) {
+        const auto same = [&](const Change& c) { return c.control == w.control && c.field == w.field; };
+        if (std::find_if(changes.begin(), changes.end(), same) == changes.end())
+            changes.push_back({w.control, w.field, w.old, {}});
     }
-    for (Change& c : step.changes)
+    for (Change& c : changes)
         c.after = valueOf(c.control, c.field);
-    std::erase_if(step.changes, [](const Change& c) { return c.before == c.after; });
-    if (step.changes.empty())
-        return;
-
-    history_.resize(history_.size() - undone_);
-    undone_ = 0;
-    const bool merge = typedInto && mayMergeTyping_ && !history_.empty() && history_.back().typedInto == typedInto;
-    mayMergeTyping_ = typedInto.has_value();
-    if (!merge) {
-        if (history_.size() == historyLimit)
-            history_.pop_front();
-        history_.push_back(std::move(step));
-        return;
-    }
-    auto& earlier = history_.back().changes;
-    for (Change& c : step.changes) {
-        const auto same = [&](const Change& o) { return o.control == c.control && o.field == c.field; };
-        if (auto it = std::find_if(earlier.begin(), earlier.end(), same); it != earlier.end())
-            it->after = std::move(c.after);
-        else
-            earlier.push_back(std::move(c));
-    }
+    std::erase_if(changes, [](const Change& c) { return c.before == c.after; });
+    history_.add(std::move(changes), typedInto);
 }
 
 bool Sheet::undo()
@@ -245,11 +182,9 @@ bool Sheet::undo()
     if (inEvent_ || !canUndo())
         return false;
     forgetChanges();
-    const Step& step = history_[history_.size() - 1 - undone_];
-    for (auto it = step.changes.rbegin(); it != step.changes.rend(); ++it)
+    const std::vector<Change>& changes = *history_.undo();
+    for (auto it = changes.rbegin(); it != changes.rend(); ++it)
         put(it->control, it->field, it->before);
-    ++undone_;
-    mayMergeTyping_ = false;
     return true;
 }
 
@@ -258,10 +193,8 @@ bool Sheet::redo()
     if (inEvent_ || !canRedo())
         return false;
     forgetChanges();
-    const Step& step = history_[history_.size() - undone_];
-    for (const Change& c : step.changes)
+    for (const Change& c : *history_.redo())
         put(c.control, c.field, c.after);
-    --undone_;
     return true;
 }
 
@@ -322,7 +255,7 @@ void Sheet::markChanged(Control c)
     }
 }
 
-Sheet::Value Sheet::valueOf(Control c, Field f) const
+FieldValue Sheet::valueOf(Control c, Field f) const
 {
     const auto& s = state_[c.index];
     switch (f) {
@@ -337,7 +270,7 @@ Sheet::Value Sheet::valueOf(Control c, Field f) const
     return {};
 }
 
-void Sheet::put(Control c, Field f, const Value& v)
+void Sheet::put(Control c, Field f, const FieldValue& v)
 {
     auto& s = state_[c.index];
     switch (f) {
@@ -362,9 +295,9 @@ void Sheet::restoreLabels(EventPoint since)
 {
     refused_ = true;
     for (auto i = journal_.size(); i > since; --i) {
-        const Entry& e = journal_[i - 1];
-        if (e.field == Field::Text && declOf(e.control).kind == Kind::Label)
-            put(e.control, e.field, e.old);
+        const Write& w = journal_[i - 1];
+        if (w.field == Field::Text && declOf(w.control).kind == Kind::Label)
+            put(w.control, w.field, w.old);
     }
 }
 
@@ -377,8 +310,8 @@ SheetState Sheet::state() const
     for (std::size_t i = 0; i < ledger_.size(); ++i)
         out.ledger[i] = *ledger_[i];
     for (std::uint16_t i = 0; i < controlCount; ++i)
-        if (counted_[i])
-            out.counted.push_back({Control{i}, countedPicks(Control{i})});
+        if (!counted_[i].empty())
+            out.counted.push_back({Control{i}, counted_[i].picks()});
     return out;
 }
 
@@ -406,13 +339,12 @@ std::string Sheet::restore(const SheetState& state)
     }
     for (std::size_t i = 0; i < ledger_.size(); ++i)
         ledger_[i] = std::make_shared<const std::vector<LedgerEntry>>(state.ledger[i]);
-    std::fill(counted_.begin(), counted_.end(), nullptr);
+    std::fill(counted_.begin(), counted_.end(), PickList{});
     for (const RowPicks& row : state.counted)
-        setCountedPicks(row.list, row.picks);
+        for (const CountedPick& pick : row.picks)
+            counted_[row.list.index] = counted_[row.list.index].added(pick);
     journal_.clear();
     history_.clear();
-    undone_ = 0;
-    mayMergeTyping_ = false;
     return {};
 }
 

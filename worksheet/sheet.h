@@ -2,14 +2,14 @@
 
 #include "figures.h"
 #include "form.h"
-#include "sheet_state.h"
+#include "history.h"
 #include "host.h"
+#include "sheet_state.h"
 #include "messages.h"
 #include "rows.h"
 
 #include <array>
 #include <cstdint>
-#include <deque>
 #include <memory>
 #include <optional>
 #include <span>
@@ -85,10 +85,8 @@ public:
     // Each returns false when there is nothing to undo or redo.
     bool undo();
     bool redo();
-    bool canUndo() const { return undone_ < history_.size(); }
-    bool canRedo() const { return undone_ > 0; }
-    // The oldest events are forgotten beyond this many.
-    static constexpr std::size_t historyLimit = 1000;
+    bool canUndo() const { return history_.canUndo(); }
+    bool canRedo() const { return history_.canRedo(); }
 
     // --- Reading.
     const std::string& text(Control c) const { return state_[c.index].text; }
@@ -112,7 +110,7 @@ public:
     std::string restore(const SheetState& state);
     // Typing after this is an event of its own, not more of the run before:
     // undo after a save goes back to the plan as saved.
-    void endTypingRun() { mayMergeTyping_ = false; }
+    void endTypingRun() { history_.endTypingRun(); }
 
     // --- The ledger: what each control's events added to each of the
     // summary figures. Every event's change of a figure is credited to the
@@ -170,8 +168,6 @@ public:
 
 private:
     void restoreLabels(EventPoint since);
-    // A row's picks put back wholesale, as restore does.
-    void setCountedPicks(Control list, std::vector<CountedPick> picks);
     struct ControlState {
         std::string text;
         bool visible;
@@ -180,44 +176,13 @@ private:
         bool typed = false;
         std::span<const std::string_view> items;
     };
-    enum class Field : std::uint8_t { Text, Visible, Enabled, Checked, Typed, Ledger, Counted };
-    using Entries = std::shared_ptr<const std::vector<LedgerEntry>>;
-    // A row's counted picks, the newest first, shared as they grow: a pick
-    // adds a node, undo and redo keep a pointer rather than a copy.
-    struct PickNode {
-        CountedPick pick;
-        mutable std::shared_ptr<const PickNode> before;
-        std::size_t count;                       // this pick and those before it
-        std::shared_ptr<const std::string> head; // the oldest ten as countedText writes them
-        ~PickNode();
-    };
-    using Picks = std::shared_ptr<const PickNode>;
-    struct Value {
-        std::string text;
-        bool flag = false;
-        Entries entries = {}; // a figure's ledger
-        Picks picks = {};     // a row's counted picks
-        friend bool operator==(const Value&, const Value&) = default;
-    };
     // What one write inside an event replaced.
-    struct Entry {
+    struct Write {
         Control control;
         Field field;
-        Value old;
-    };
-    // One control's field across a whole event, for undo and redo.
-    struct Change {
-        Control control;
-        Field field;
-        Value before;
-        Value after;
-    };
-    struct Step {
-        std::optional<Control> typedInto; // set for an edit, so that a run of typing merges
-        std::vector<Change> changes;
+        FieldValue old;
     };
 
-    void addPick(Control list, CountedPick pick);
     template <class Action> void transaction(Control source, Action&& action, std::optional<Control> typedInto = {});
     void rollBack();
     using Figures = std::array<double, figureCount>;
@@ -228,26 +193,24 @@ private:
     void markChanged(Control c);
     void forgetChanges();
     void setTyped(Control c, bool typed);
-    Value valueOf(Control c, Field f) const;
-    void put(Control c, Field f, const Value& v);
+    FieldValue valueOf(Control c, Field f) const;
+    void put(Control c, Field f, const FieldValue& v);
     void remember(std::optional<Control> typedInto);
 
     Host& host_;
     std::vector<ControlState> state_;
     std::array<std::array<const Route*, controlCount>, eventCount> routeOf_{}; // by event, then control
-    std::vector<Entry> journal_;
-    std::deque<Step> history_; // the oldest goes from the front once it is full
-    std::size_t undone_ = 0;   // steps at the end of history_ that were undone
-    bool mayMergeTyping_ = false;
+    std::vector<Write> journal_;                                                // the current event's writes
+    History history_;
     std::vector<Control> changed_;
     std::vector<bool> isChanged_;
     bool inEvent_ = false;
-    std::array<Entries, figureCount> ledger_; // never changed in place
+    std::array<std::shared_ptr<const std::vector<LedgerEntry>>, figureCount> ledger_; // never changed in place
     // Refusals' messages with their details, shown once their event is over.
     std::vector<std::pair<Message, std::string>> refusals_;
-    std::vector<Picks> counted_;                           // by list control
-    std::optional<CountedPick> picked_;                    // the current event's pick, once the list shows it
-    bool refused_ = false;                                 // the current event was refused
+    std::vector<PickList> counted_;     // by list control
+    std::optional<CountedPick> picked_; // the current event's pick, once the list shows it
+    bool refused_ = false;              // the current event was refused
 };
 
 } // namespace worksheet
