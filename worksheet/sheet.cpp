@@ -287,18 +287,14 @@ void Sheet::put(Control c, Field f, const FieldValue& v)
 
 void Sheet::refuse(const Message& m, std::string detail, EventPoint since)
 {
-    restoreLabels(since);
-    refusals_.emplace_back(m, std::move(detail));
-}
-
-void Sheet::restoreLabels(EventPoint since)
-{
     refused_ = true;
+    // The captions go back; texts, lists and states stay as they are.
     for (auto i = journal_.size(); i > since; --i) {
         const Write& w = journal_[i - 1];
         if (w.field == Field::Text && declOf(w.control).kind == Kind::Label)
             put(w.control, w.field, w.old);
     }
+    refusals_.emplace_back(m, std::move(detail));
 }
 
 SheetState Sheet::state() const

@@ -167,7 +167,6 @@ public:
     void refuse(const Message& m, std::string detail, EventPoint since);
 
 private:
-    void restoreLabels(EventPoint since);
     struct ControlState {
         std::string text;
         bool visible;
