@@ -336,84 +336,6 @@ private slots:
                              qPrintable(w->objectName() + " under " + group->accessibleName()));
     }
 
-    void overcommittedTransportShowsInRedAndInWords()
-    {
-        auto* cargo = find<QLabel>("Label108");
-        const QColor normal = cargo->palette().color(QPalette::WindowText);
-        pick("Combo2", 1);
-        // Taking a truck away that was never there overcommits everything.
-        QTest::keyClicks(find<QLineEdit>("Text10"), "-1");
-        pick("Combo33", 1);
-        QCOMPARE(cargo->text(), QString("-5000"));
-        QVERIFY(cargo->palette().color(QPalette::WindowText) != normal);
-        QCOMPARE(cargo->toolTip(), QString("Over capacity by 5000 pounds"));
-        QCOMPARE(cargo->accessibleDescription(), cargo->toolTip());
-        QCOMPARE(find<QLabel>("Label110")->toolTip(), QString("Over capacity by 2 squads"));
-        QCOMPARE(find<QLabel>("Label40")->toolTip(), QString("Over capacity by 1 towing place"));
-        // Supplies needed are no capacity: a negative figure there is no warning.
-        QCOMPARE(find<QLabel>("Label75")->toolTip(), QString());
-
-        // Back at zero the cue is gone.
-        QTest::mouseClick(find<QWidget>("Command11"), Qt::LeftButton);
-        QCOMPARE(cargo->text(), QString("0"));
-        QCOMPARE(cargo->palette().color(QPalette::WindowText), normal);
-        QCOMPARE(cargo->toolTip(), QString());
-    }
-
-    // On a closed list the wheel does nothing; Up, Down, Page Up and Page
-    // Down open the drop-down on the kind the field shows, Home and End move
-    // the cursor: none of them picks.
-    void aClosedListChangesOnlyByAChoiceInItsDropDown()
-    {
-        auto* list = find<QComboBox>("Combo33");
-        // Disabled, it says what enables it.
-        QVERIFY(!list->isEnabled());
-        QCOMPARE(list->toolTip(), QString("Type a count and choose a mission type first"));
-        oneTruckPicked();
-        QCOMPARE(list->toolTip(), QString());
-        const std::string squads = tally(sections::summary::squads);
-        const QPoint centre = list->rect().center();
-        QWheelEvent wheel(centre, list->mapToGlobal(centre), {}, {0, -120}, Qt::NoButton, Qt::NoModifier,
-                          Qt::NoScrollPhase, false);
-        QApplication::sendEvent(list, &wheel);
-        for (Qt::Key key : {Qt::Key_Down, Qt::Key_Up, Qt::Key_PageDown, Qt::Key_PageUp, Qt::Key_Home, Qt::Key_End}) {
-            list->lineEdit()->setFocus();
-            QTest::keyClick(list->lineEdit(), key);
-            const bool opens = key != Qt::Key_Home && key != Qt::Key_End;
-            QCOMPARE(list->view()->isVisible(), opens);
-            QCOMPARE(list->view()->currentIndex().row(), 1);
-            list->hidePopup();
-        }
-        QCOMPARE(tally("Combo33"_ctl), "ZIL Medium Truck");
-        QCOMPARE(tally(sections::summary::squads), squads);
-    }
-
-    void aListsCurrentItemIsTheOneItsFieldShows()
-    {
-        oneTruckPicked();
-        pick("Combo33", 2);
-        // After undo, redo and a Clear.
-        for (QKeyCombination keys : {Qt::CTRL | Qt::Key_Z, Qt::CTRL | Qt::Key_Z, Qt::CTRL | Qt::SHIFT | Qt::Key_Z}) {
-            key(keys);
-            QCOMPARE(listOutOfStep(), QString());
-        }
-        QCOMPARE(find<QComboBox>("Combo33")->currentIndex(), 1);
-        QTest::mouseClick(find<QPushButton>("Command11"), Qt::LeftButton);
-        QCOMPARE(listOutOfStep(), QString());
-
-        // Supplies with no room left: the pick is refused, in a critical
-        // message, and the row reset.
-        QTest::mouseClick(find<QPushButton>("Command11"), Qt::LeftButton);
-        QTest::keyClicks(find<QLineEdit>("Text29"), "50");
-        pick("Combo8", 0);
-        const auto asked = MessageBox::takeAsked();
-        QCOMPARE(asked.size(), 1u);
-        QCOMPARE(asked[0].title, QString("Transport Error"));
-        QCOMPARE(asked[0].icon, QMessageBox::Critical);
-        QCOMPARE(tally(sections::summary::cargoPounds), "0");
-        QCOMPARE(listOutOfStep(), QString());
-    }
-
     void typedTextShowsItIsNotCountedUntilAPick()
     {
         auto* list = find<QComboBox>("Combo13");
@@ -443,32 +365,6 @@ private slots:
         QTest::keyClicks(mission->lineEdit(), "Raid");
         QVERIFY(mission->lineEdit()->font().italic());
         QVERIFY(mission->toolTip().contains("mission type"));
-    }
-
-    // A row picked twice, or whose count has changed since its pick, is
-    // underlined and says what it counts; undone, the mark goes.
-    void aRowCountedDifferentlyFromWhatItShowsIsMarked()
-    {
-        oneTruckPicked();
-        auto* list = find<QComboBox>("Combo33");
-        auto underlined = [list] {
-            auto* line = list->findChild<QWidget*>("rowMark");
-            return line && line->isVisible();
-        };
-        QVERIFY(!underlined());
-        pick("Combo33", 1);
-        const QString twice("Counted twice: 1 \u00d7 ZIL Medium Truck + 1 \u00d7 ZIL Medium Truck");
-        QCOMPARE(list->toolTip(), twice);
-        QCOMPARE(list->accessibleDescription(), twice);
-        QVERIFY(underlined());
-        list->lineEdit()->setFocus();
-        key(Qt::CTRL | Qt::Key_Z);
-        QVERIFY(!underlined());
-        QCOMPARE(list->toolTip(), QString());
-        // Typing into the row's count box marks the row as it changes.
-        QTest::keyClicks(find<QLineEdit>("Text10"), "2");
-        QCOMPARE(list->toolTip(), QString("Counted as 1 \u00d7 ZIL Medium Truck; the count now says 12"));
-        QVERIFY(underlined());
     }
 
     // Hovering over a summary figure shows what it is made of; Enter on it,
@@ -724,15 +620,6 @@ private slots:
         QVERIFY(asked[0].size.width() >= QFontMetrics(bold).horizontalAdvance(asked[0].title) + 150);
     }
 
-    // The offscreen screen (800 x 600) is smaller than the worksheet: the
-    // window keeps to it and scrolls.
-    void theWindowKeepsToItsScreen()
-    {
-        const QSize room = program->screen()->availableGeometry().size();
-        QVERIFY(program->width() <= room.width() && program->height() <= room.height());
-        QVERIFY(window().sizeHint().height() > room.height());
-    }
-
     void printsTheWorksheetOnTheDefaultPrinter()
     {
         if (!qEnvironmentVariableIsSet("WORKSHEET_PRINTED_PDFS"))
@@ -973,61 +860,6 @@ private slots:
         programSettings().clear(); // the other cases' windows open as at first
     }
 
-    // The whole window lies on the screen's work area, its status line
-    // included; on Wayland, where the program is not told where the
-    // desktop's panels are, WORKSHEET_PANEL says how high the compositor's is.
-    void theWindowLiesOnTheScreen()
-    {
-        const QSize screen = program->screen()->availableGeometry().size() -
-                             QSize(0, qEnvironmentVariableIntValue("WORKSHEET_PANEL"));
-        QTest::qWait(500); // for the compositor's answer to the window's state
-        QVERIFY(program->frameGeometry().width() <= screen.width());
-        QVERIFY(program->frameGeometry().height() <= screen.height());
-        QVERIFY(program->statusBar()->isVisible());
-    }
-
-    // The breakdown opens clear of the summary, titled by what the figure
-    // is, its entries in the worksheet's order from the first; one click
-    // on an entry jumps to its row.
-    void theBreakdownOpensClearOfTheSummaryInWorksheetOrder()
-    {
-        pick("Combo2", 1); // Recon
-        QTest::keyClicks(find<QLineEdit>("Text13"), "1");
-        pick("Combo34", 1);
-        QTest::keyClicks(find<QLineEdit>("Text10"), "2");
-        pick("Combo33", 1);
-        QTest::mouseClick(find<QLabel>("Label110"), Qt::LeftButton);
-        Breakdown* breakdown = window().breakdown();
-        QVERIFY(QTest::qWaitForWindowExposed(breakdown));
-        QCOMPARE(breakdown->windowTitle(), QString("Breakdown: Squads you can carry"));
-        auto* entries = breakdown->findChild<QListWidget*>("breakdownEntries");
-        QCOMPARE(entries->currentRow(), 0);
-        QVERIFY(entries->item(0)->text().startsWith("Trucks row 1, 2 \u00d7"));
-        QVERIFY(entries->item(1)->text().startsWith("Trucks row 2, 1 \u00d7"));
-        auto* summary = find<QLabel>("Label110")->parentWidget();
-        QVERIFY(!breakdown->frameGeometry().intersects(QRect(summary->mapToGlobal(QPoint()), summary->size())));
-        QTest::mouseClick(entries->viewport(), Qt::LeftButton, {}, entries->visualItemRect(entries->item(1)).center());
-        QTRY_VERIFY(find<QComboBox>("Combo34")->hasFocus());
-    }
-
-    // After a pick, the list tells a screen reader the figures that changed,
-    // until the focus leaves it.
-    void aPickTellsTheFiguresItChanged()
-    {
-        pick("Combo2", 1); // Recon
-        QTest::keyClicks(find<QLineEdit>("Text10"), "1");
-        auto* list = find<QComboBox>("Combo33");
-        list->lineEdit()->setFocus();
-        pick("Combo33", 1);
-        QCOMPARE(list->lineEdit()->accessibleDescription(),
-                 QString("You can carry: 2 squads; Or: 5000 pounds of cargo; You can tow: 1 weapon from the towed "
-                         "section; You will need: 4 combat supplies for the mission; Of those: 4 supplies carried "
-                         "as the combat load"));
-        list->lineEdit()->setFocus();
-        QTest::keyClick(list->lineEdit(), Qt::Key_Tab);
-        QCOMPARE(list->lineEdit()->accessibleDescription(), QString());
-    }
-
     // A plan's PDF carries the plan's name as its title and at its foot.
     void aPlansPageIsNamedAfterIt()
     {
@@ -1058,31 +890,6 @@ private slots:
         QCOMPARE(field->text(), QString("HillX"));
         QTest::keyClick(field, Qt::Key_Tab);
         QCOMPARE(field->cursorPosition(), 0);
-    }
-
-    // While a refusal's message is up, the worksheet already shows what it
-    // will be after OK: the refused figures gone, the row emptied.
-    void aRefusalShowsTheWorksheetAsItLeavesIt()
-    {
-        pick("Combo2", 1); // Recon
-        QTest::keyClicks(find<QLineEdit>("Text10"), "1");
-        pick("Combo33", 1); // a ZIL truck: 2 squads
-        QTest::keyClicks(find<QLineEdit>("Text11"), "20");
-        QString shown, heard, row;
-        MessageBox::whenAsked([&](const MessageBox::Asked&) {
-            shown = find<QLabel>("Label110")->text();
-            heard = find<QLabel>("Label110")->accessibleName();
-            row = find<QLineEdit>("Text11")->text();
-        });
-        pick("Combo11", 1); // Infantry Squad
-        MessageBox::whenAsked({});
-        const auto asked = MessageBox::takeAsked();
-        QCOMPARE(asked.size(), 1u);
-        QCOMPARE(asked[0].title, QString("Transport Error"));
-        QVERIFY2(asked[0].detail.endsWith("Nothing was added. The row was emptied."), qPrintable(asked[0].detail));
-        QCOMPARE(shown, QString("2"));
-        QCOMPARE(heard, QString("You can carry: 2 squads"));
-        QCOMPARE(row, QString());
     }
 
     // The colours the window adds stay legible on light, dark and
@@ -1162,29 +969,6 @@ private slots:
         QVERIFY2(differ < light.width() * light.height() / 100, "the ink lies in the same places");
     }
 
-    // The plan a program is started with, good or bad: a bad one is reported
-    // and leaves the empty worksheet of start-up.
-    void opensThePlanItIsStartedWith()
-    {
-        const QString good = plans->filePath("good.cwplan");
-        fillIn();
-        QVERIFY(window().savePlan(good));
-        program = std::make_unique<ProgramWindow>();
-        const auto empty = stateOf(window().sheet());
-        QVERIFY(!program->openFile(plans->filePath("missing.cwplan")));
-        const auto asked = MessageBox::takeAsked();
-        QCOMPARE(asked.size(), 1u);
-        QCOMPARE(asked[0].text, QString("\"missing.cwplan\" cannot be opened: there is no such file."));
-        QVERIFY(stateOf(window().sheet()) == empty);
-        QCOMPARE(program->windowTitle(), QString("Combat Worksheet[*]"));
-
-        QVERIFY(program->openFile(good));
-        QCOMPARE(find<QLineEdit>("Text35")->text(), QString("Hill 112"));
-        QCOMPARE(find<QComboBox>("Combo33")->currentText(), QString("Ural-375 Heavy Truck"));
-        QVERIFY(find<QWidget>("Combo33")->isEnabled());
-        QCOMPARE(program->windowTitle(), QString("good[*] \u2014 Combat Worksheet"));
-        QVERIFY(!program->isWindowModified());
-    }
 };
 
 QTEST_MAIN(WindowTest)
