@@ -148,6 +148,13 @@ const BadFile badFiles[] = {
          return replaced(good, "Text10 \"2\" visible enabled", "Text10 \"2\" visible enabled checked");
      }),
      "Text10 is no check box"},
+    {"a count box typed into", contents([](const QByteArray& good) {
+         return replaced(good, "Text10 \"2\" visible enabled", "Text10 \"2\" visible enabled typed");
+     }),
+     "Text10 is no list to be typed into"},
+    {"a tally written with a blank",
+     contents([](const QByteArray& good) { return replaced(good, "Label1 \"3\"", "Label1 \"1 2\""); }),
+     "Label1 cannot show that text"},
     {"an unknown escape",
      contents([](const QByteArray& good) { return replaced(good, "Text10 \"2\"", "Text10 \"\\q\""); }),
      "unknown escape \\q"},

@@ -445,6 +445,9 @@ TEST(Ledger, WritesTenPicksAndTakesStateBackWholesale)
     const std::string written = w.sheet.countedText(truckRows[0].list);
     EXPECT_TRUE(written.ends_with(" \u00d7 Trailer + \u2026 (1 more)")) << written;
     EXPECT_EQ(std::count(written.begin(), written.end(), '+'), 10);
+    w.sheet.userEdit(truckRows[1].count, " 2\t");
+    w.choose(truckRows[1].list, "Trailer");
+    EXPECT_EQ(w.sheet.countedText(truckRows[1].list), "2 \u00d7 Trailer"); // the count as a number reads
 
     // The last truck row's one pick, of 10 PTS, is taken over by the plan's.
     Worksheet opened;
@@ -461,4 +464,13 @@ TEST(Ledger, WritesTenPicksAndTakesStateBackWholesale)
     const auto towing = opened.sheet.ledger(summary::towing);
     ASSERT_EQ(towing.size(), 2u);
     EXPECT_EQ(towing[0].amount, 5);
+}
+
+// Where a figure and its other entries are too far apart for a number, the
+// event's control is credited with the change itself.
+TEST(Ledger, PastTheLargestNumberAnEntryTakesTheChange)
+{
+    std::vector<LedgerEntry> entries{{"Combo33"_ctl, -1.7e308}};
+    settleEntry(entries, "Combo34"_ctl, 1.7e308, 5);
+    EXPECT_EQ(entries, (std::vector<LedgerEntry>{{"Combo33"_ctl, -1.7e308}, {"Combo34"_ctl, 5}}));
 }

@@ -43,11 +43,4 @@ const std::vector<Change>* History::redo()
     return &steps_[steps_.size() - undone_--].changes;
 }
 
-void History::clear()
-{
-    steps_.clear();
-    undone_ = 0;
-    mayMergeTyping_ = false;
-}
-
 } // namespace worksheet

@@ -55,7 +55,7 @@ public:
     bool canRedo() const { return undone_ > 0; }
     // Typing after this is an event of its own.
     void endTypingRun() { mayMergeTyping_ = false; }
-    void clear();
+    void clear() { *this = History(); }
 
 private:
     struct Step {
