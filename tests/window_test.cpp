@@ -1,7 +1,7 @@
 // The program's window as its user meets it: the Tab order and accessible
-// names, the over-capacity cues, lists only a choice changes, typed text that
-// shows it is not counted, every kind and caption readable (drop-downs too),
-// Print, Export as PDF, the menus and Exit. Typing, picking, ticking, Clears
+// names, typed text that shows it is not counted, the breakdowns, every kind
+// and caption readable (drop-downs too), Print, Export as PDF, the menus,
+// saving, comparing and Exit. Typing, picking, ticking, Clears
 // and undo through real input are the --gui runs of the scenario files. CTest
 // gives these no printer, and the printing case a private one.
 #include "app/breakdown.h"
@@ -169,14 +169,6 @@ private:
         QTest::keyClicks(find<QLineEdit>("Text10"), "1");
         pick("Combo33", 1);
         QCOMPARE(tally("Combo33"_ctl), "ZIL Medium Truck");
-    }
-    // The first list whose current item is not the one its field shows.
-    QString listOutOfStep()
-    {
-        for (auto* list : window().findChildren<QComboBox*>())
-            if (list->currentIndex() != list->findText(list->currentText(), Qt::MatchExactly | Qt::MatchCaseSensitive))
-                return list->objectName() + ": " + list->currentText();
-        return {};
     }
     // The list shows text typed, not counted, in grey italics and says so.
     static bool marked(QComboBox* list)
