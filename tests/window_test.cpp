@@ -540,7 +540,8 @@ private slots:
 
     void withoutAPrinterThePageCanBeSavedAsPdf()
     {
-        QVERIFY2(QPrinterInfo::defaultPrinter().isNull(), "this case needs a machine without a printer");
+        if (!QPrinterInfo::defaultPrinter().isNull())
+            QSKIP("needs a machine without a printer (CTest points it at no print server)");
         const QStringList texts = fillIn();
         const auto before = stateOf(window().sheet());
         // Cancelled, the message changes nothing.
