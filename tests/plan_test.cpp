@@ -103,6 +103,14 @@ const BadFile badFiles[] = {
          return replaced(good, "Combat Worksheet plan 2\n", "Combat Worksheet plan 99999999999\n");
      }),
      "newer Combat Worksheet (plan format 99999999999;"},
+    {"a format number with a leading 0", contents([](const QByteArray& good) {
+         return replaced(good, "Combat Worksheet plan 2\n", "Combat Worksheet plan 02\n");
+     }),
+     "it is not a Combat Worksheet plan"},
+    {"a format number with a 0 in it", contents([](const QByteArray& good) {
+         return replaced(good, "Combat Worksheet plan 2\n", "Combat Worksheet plan 10\n");
+     }),
+     "newer Combat Worksheet (plan format 10;"},
     {"a carriage return alone",
      contents([](const QByteArray& good) { return replaced(good, "Text10 \"2\"", "Text10 \"2\r\""); }),
      "line 23 holds a control character (byte 0x0d)"},
