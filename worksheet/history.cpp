@@ -20,7 +20,7 @@ void History::add(std::vector<Change> changes, std::optional<Control> typedInto)
     }
     auto& earlier = steps_.back().changes;
     for (Change& c : changes) {
-        const auto same = [&](const Change& o) { return o.control == c.control && o.field == c.field; };
+        const auto same = [&](const Change& o) { return o.of(c.control, c.field); };
         if (auto it = std::find_if(earlier.begin(), earlier.end(), same); it != earlier.end())
             it->after = std::move(c.after);
         else

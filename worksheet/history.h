@@ -32,6 +32,7 @@ struct Change {
     Field field;
     FieldValue before;
     FieldValue after;
+    bool of(Control c, Field f) const { return control == c && field == f; }
 };
 
 // The undo history: each event's changes, newest last. A run of typing into

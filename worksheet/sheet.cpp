@@ -167,7 +167,7 @@ void Sheet::remember(std::optional<Control> typedInto)
 {
     std::vector<Change> changes;
     for (const Write& w : journal_) {
-        const auto same = [&](const Change& c) { return c.control == w.control && c.field == w.field; };
+        const auto same = [&](const Change& c) { return c.of(w.control, w.field); };
         if (std::find_if(changes.begin(), changes.end(), same) == changes.end())
             changes.push_back({w.control, w.field, w.old, {}});
     }
@@ -179,21 +179,22 @@ void Sheet::remember(std::optional<Control> typedInto)
 
 bool Sheet::undo()
 {
-    if (inEvent_ || !canUndo())
+    const std::vector<Change>* changes = inEvent_ ? nullptr : history_.undo();
+    if (!changes)
         return false;
     forgetChanges();
-    const std::vector<Change>& changes = *history_.undo();
-    for (auto it = changes.rbegin(); it != changes.rend(); ++it)
+    for (auto it = changes->rbegin(); it != changes->rend(); ++it)
         put(it->control, it->field, it->before);
     return true;
 }
 
 bool Sheet::redo()
 {
-    if (inEvent_ || !canRedo())
+    const std::vector<Change>* changes = inEvent_ ? nullptr : history_.redo();
+    if (!changes)
         return false;
     forgetChanges();
-    for (const Change& c : *history_.redo())
+    for (const Change& c : *changes)
         put(c.control, c.field, c.after);
     return true;
 }
