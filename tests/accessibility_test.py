@@ -1,12 +1,13 @@
 #!/usr/bin/python3
 """The worksheet as a screen reader meets it.
 
-Runs the program on a private X server with a window manager, a private D-Bus
-session and accessibility bus, listens on the bus as a screen reader does
-(which changes how Qt delivers keys), works the window with real keys and
-checks what the bus says: a keyboard pick counts once, the summary figures
-read with their numbers and announce their changes, every list is named by
-its row whatever it shows, and typed text says it is not counted.
+Runs the program on a private X server (xvfb-run) with a window manager, a
+private D-Bus session (dbus-run-session) and accessibility bus, listens on
+the bus as a screen reader does (which changes how Qt delivers keys), works
+the window with real keys and checks what the bus says: a keyboard pick
+counts once, the summary figures read with their numbers and announce their
+changes, every list is named by its row whatever it shows, and typed text
+says it is not counted.
 
     accessibility_test.py PROGRAM
 
@@ -29,9 +30,18 @@ def skip(reason):
     sys.exit(SKIP)
 
 
-for tool in ("Xvfb", "xdotool", "dbus-daemon", "/usr/libexec/at-spi-bus-launcher", "/usr/lib/python3/dist-packages/pyatspi"):
-    if not shutil.which(tool) and not os.path.exists(tool):
-        skip(tool + " is not installed")
+# Started again inside its own X server and session bus, which end with it.
+if not os.environ.get("ACCESSIBILITY_TEST_DESKTOP"):
+    for tool in ("xvfb-run", "Xvfb", "xauth", "xdotool", "dbus-run-session", "/usr/libexec/at-spi-bus-launcher",
+                 "/usr/lib/python3/dist-packages/pyatspi"):
+        if not shutil.which(tool) and not os.path.exists(tool):
+            skip(tool + " is not installed")
+    for name in ("DBUS_SESSION_BUS_ADDRESS", "AT_SPI_BUS_ADDRESS", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "DISPLAY"):
+        os.environ.pop(name, None)
+    os.environ["ACCESSIBILITY_TEST_DESKTOP"] = "1"
+    os.execvp("dbus-run-session", ["dbus-run-session", "--", "xvfb-run", "-a", "-s", "-screen 0 1280x1024x24 -nolisten tcp",
+                                   sys.executable, os.path.abspath(__file__)] + sys.argv[1:])
+
 # The accessibility client is imported once the private buses are up: it
 # finds its bus when it is first imported.
 pyatspi = None
@@ -46,45 +56,16 @@ def check(condition, what):
 
 
 class Session:
-    """A private desktop: X server, window manager, session bus, AT-SPI bus."""
+    """The accessibility bus and the window manager on the private desktop,
+    and what else the test starts there."""
 
-    def __init__(self):
+    def __init__(self, folder):
         self.processes = []
-        self.bus_pid = None
-
-    def open(self, folder):
-        env = dict(os.environ, HOME=folder, XDG_RUNTIME_DIR=folder, XDG_CONFIG_HOME=folder)
-        for name in ("DBUS_SESSION_BUS_ADDRESS", "AT_SPI_BUS_ADDRESS", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"):
-            env.pop(name, None)
-        # The server picks a free display and writes its number, then a
-        # newline; it dies if the pipe is gone before the second write.
-        read, write = os.pipe()
-        self.start(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
-                    "-noreset"], env, pass_fds=(write,))
-        os.close(write)
-        answer = b""
-        while not answer.endswith(b"\n"):
-            chunk = os.read(read, 16)
-            if not chunk:
-                break
-            answer += chunk
-        os.close(read)
-        display = answer.decode().strip()
-        if not display:
-            skip("Xvfb did not start")
-        env["DISPLAY"] = ":" + display
-        bus = subprocess.run(["dbus-daemon", "--session", "--fork", "--print-address=1", "--print-pid=1"],
-                             env=env, capture_output=True, text=True, timeout=20)
-        if bus.returncode != 0:
-            skip("no D-Bus session: " + bus.stderr.strip())
-        address, pid = bus.stdout.split("\n")[:2]
-        self.bus_pid = int(pid)
-        env["DBUS_SESSION_BUS_ADDRESS"] = address
-        self.start(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"], env)
+        self.env = dict(os.environ, HOME=folder, XDG_RUNTIME_DIR=folder, XDG_CONFIG_HOME=folder)
+        self.start(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"], self.env)
         if shutil.which("openbox"):
-            self.start(["openbox"], env)
-        os.environ.update(env)
-        self.env = env
+            self.start(["openbox"], self.env)
+        os.environ.update(self.env)
 
     def start(self, command, env, output=subprocess.DEVNULL, **options):
         process = subprocess.Popen(command, env=env, stdout=output, stderr=subprocess.STDOUT, **options)
@@ -99,11 +80,6 @@ class Session:
                 process.wait(5)
             except subprocess.TimeoutExpired:
                 process.kill()
-        if self.bus_pid:
-            try:
-                os.kill(self.bus_pid, signal.SIGTERM)
-            except OSError:
-                pass
 
 
 def pump(seconds):
@@ -155,16 +131,17 @@ def text_of(node):
 
 
 def main():
-    # Stopped by a timeout, the private desktop is taken down all the same.
+    # Stopped by a timeout, what the test started is taken down all the same.
     signal.signal(signal.SIGTERM, lambda *_: sys.exit("stopped"))
     program = os.path.abspath(sys.argv[1])
     folder = tempfile.mkdtemp(prefix="accessibility-")
-    session = Session()
+    session = None
     try:
-        session.open(folder)
+        session = Session(folder)
         run(program, session)
     finally:
-        session.close()
+        if session:
+            session.close()
         shutil.rmtree(folder, ignore_errors=True)
     if failures:
         print("%d check(s) failed" % len(failures))
