@@ -723,7 +723,7 @@ private slots:
             program->close();
         const auto asked = MessageBox::takeAsked();
         QCOMPARE(asked.size(), 1u);
-        QCOMPARE(asked[0].text, QString("Save the changes to \"plan\" first?"));
+        QCOMPARE(asked[0].title + ": " + asked[0].text, "Unsaved Changes: Save the changes to \"plan\" first?");
         QCOMPARE(asked[0].icon, QMessageBox::Question);
         QCOMPARE(!program->isVisible(), closed);
         QCOMPARE(plan::read(path).state.controls.at("Text35"_ctl.index).text == "Hill", saved);
@@ -747,7 +747,8 @@ private slots:
         QVERIFY(!program->save()); // asked, and Cancel by default
         auto asked = MessageBox::takeAsked();
         QCOMPARE(asked.size(), 1u);
-        QVERIFY2(asked[0].text.startsWith('"' + path + "\" was changed by another program"), qPrintable(asked[0].text));
+        QVERIFY2(asked[0].title == "Save Plan" && asked[0].text.startsWith('"' + path + "\" was changed by another program"),
+                 qPrintable(asked[0].text));
         QVERIFY(program->isWindowModified());
         QCOMPARE(plan::toText(plan::read(path).state), theirs);
 
@@ -779,6 +780,7 @@ private slots:
         chosen = b;
         QVERIFY(program->saveAs());
         QVERIFY(program->openFile(a));
+        QVERIFY(!program->isWindowModified()); // opened, it is the plan as saved
         QVERIFY(!program->compareWithFile(plans->filePath("missing.cwplan")));
         QCOMPARE(MessageBox::takeAsked().size(), 1u);
         QVERIFY(program->compareWithFile(b));
