@@ -39,7 +39,7 @@ if not os.environ.get("ACCESSIBILITY_TEST_DESKTOP"):
     for name in ("DBUS_SESSION_BUS_ADDRESS", "AT_SPI_BUS_ADDRESS", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "DISPLAY"):
         os.environ.pop(name, None)
     os.environ["ACCESSIBILITY_TEST_DESKTOP"] = "1"
-    os.execvp("dbus-run-session", ["dbus-run-session", "--", "xvfb-run", "-a", "-s", "-screen 0 1280x1024x24 -nolisten tcp",
+    os.execvp("dbus-run-session", ["dbus-run-session", "--", "xvfb-run", "-a", "-s", "-screen 0 1280x1024x24",
                                    sys.executable, os.path.abspath(__file__)] + sys.argv[1:])
 
 # The accessibility client is imported once the private buses are up: it
