@@ -20,6 +20,10 @@
 #include "tools/gui_input.h"
 #include "worksheet/rows.h"
 
+#include <sys/resource.h>
+
+#include <csignal>
+
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QAction>
@@ -704,8 +708,9 @@ private slots:
     }
 
     // Another window's save since this one opened the plan is not
-    // overwritten unasked. (A save that cannot be written whole: saving.scn.)
-    void aSaveOverAnotherWindowsAsksFirst()
+    // overwritten unasked; a save that cannot be written whole keeps the
+    // older plan and the unsaved mark.
+    void aSaveThatWouldLoseAPlanAsksOrFails()
     {
         const QString path = plans->filePath("shared.cwplan");
         chosen = path;
@@ -723,6 +728,23 @@ private slots:
         QVERIFY2(asked[0].title == "Save Plan" && asked[0].text.startsWith('"' + path + "\" was changed by another program"),
                  qPrintable(asked[0].text));
         QVERIFY(program->isWindowModified());
+        QCOMPARE(plan::toText(plan::read(path).state), theirs);
+
+        // On a disk that takes no more, the save says so and nothing changes.
+        MessageBox::setNextAnswer(MessageBox::Answer::Overwrite);
+        program->statusBar()->clearMessage();
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit full{1024, RLIM_INFINITY};
+        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &full), 0);
+        const bool saved = program->save();
+        full.rlim_cur = RLIM_INFINITY;
+        ::setrlimit(RLIMIT_FSIZE, &full);
+        QVERIFY(!saved);
+        asked = MessageBox::takeAsked();
+        QCOMPARE(asked.size(), 2u);
+        QCOMPARE(asked[1].text, '"' + path + "\" cannot be saved: File too large.");
+        QVERIFY(program->isWindowModified());
+        QVERIFY(program->statusBar()->currentMessage().isEmpty());
         QCOMPARE(plan::toText(plan::read(path).state), theirs);
 
         // Answered Overwrite, the save goes ahead; then no question is due.
