@@ -7,6 +7,7 @@
 
 using worksheet::formatNumber;
 using worksheet::parseNumber;
+using worksheet::unreadRest;
 
 namespace {
 
@@ -67,6 +68,14 @@ TEST(NumberRule, ReadsLongTextsWithLargeExponents)
     EXPECT_EQ(parseNumber("1" + zeros + "e-1048574"), 100) << "1 MiB of zeros before the point";
     EXPECT_EQ(parseNumber("0." + zeros + "1e-5"), 0) << "far below the smallest double";
     EXPECT_EQ(parseNumber("1" + zeros + "e5"), std::numeric_limits<double>::infinity()) << "far above the largest";
+}
+
+// What a count holds past its number, as a row's mark quotes it: an
+// exponent without digits is not read, so it is part of the rest.
+TEST(NumberRule, TellsWhatFollowsTheNumber)
+{
+    for (auto [text, rest] : {std::pair{"2,5", ",5"}, {"12E", "E"}, {"1e5 x", "x"}, {"  4 lb", "lb"}, {"lb", "lb"}})
+        EXPECT_EQ(unreadRest(text), rest) << text;
 }
 
 struct FormatCase {

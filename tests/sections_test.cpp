@@ -8,6 +8,7 @@
 #include "session_checker.h"
 #include "worksheet/form_events.h"
 #include "worksheet/number.h"
+#include "worksheet/picks.h"
 
 #include <cinttypes>
 #include <cstdio>
@@ -216,14 +217,15 @@ TEST(SupplyCalculation, MultipliesTheApcSquadsByItsOwnMissionFactor)
     }
 }
 
-// The form is laid out on whole pixels, its lines across or down; every
+// The form is laid out on whole pixels, its lines drawn right or down; every
 // visible control lies within the window and left of the hidden part, with a
 // size, and no two controls the user works overlap.
 TEST(Form, VisibleControlsHaveTheirOwnPlaces)
 {
     for (const ControlDecl& d : form)
         EXPECT_TRUE(d.left % twipsPerPixel == 0 && d.top % twipsPerPixel == 0 && d.width % twipsPerPixel == 0 &&
-                    d.height % twipsPerPixel == 0 && (d.kind != worksheet::Kind::Line || !d.width || !d.height))
+                    d.height % twipsPerPixel == 0 &&
+                    (d.kind != worksheet::Kind::Line || ((!d.width || !d.height) && d.width >= 0 && d.height >= 0)))
             << d.name;
     // A wrapped caption's box may reach under the controls below its text.
     const auto ownsItsPlace = [](const ControlDecl& d) {
@@ -437,11 +439,22 @@ TEST(Ledger, WritesTenPicksAndTakesStateBackWholesale)
     EXPECT_EQ(towing[0].amount, 5);
 }
 
+// A row picked some hundred thousand times is freed pick by pick, not as
+// deep as the run is long.
+TEST(Ledger, ALongRunOfPicksIsFreed)
+{
+    PickList run;
+    for (int i = 0; i < 200'000; ++i)
+        run = run.added({"1", "Trailer"});
+    EXPECT_EQ(run.size(), 200'000u);
+}
+
 // Where a figure and its other entries are too far apart for a number, the
 // event's control is credited with the change itself.
 TEST(Ledger, PastTheLargestNumberAnEntryTakesTheChange)
 {
-    std::vector<LedgerEntry> entries{{"Combo33"_ctl, -1.7e308}};
+    std::vector<LedgerEntry> entries{{"Combo33"_ctl, -1.7e308}, {"Combo34"_ctl, 2}};
     settleEntry(entries, "Combo34"_ctl, 1.7e308, 5);
-    EXPECT_EQ(entries, (std::vector<LedgerEntry>{{"Combo33"_ctl, -1.7e308}, {"Combo34"_ctl, 5}}));
+    settleEntry(entries, "Combo35"_ctl, 1.7e308, 5);
+    EXPECT_EQ(entries, (std::vector<LedgerEntry>{{"Combo33"_ctl, -1.7e308}, {"Combo34"_ctl, 7}, {"Combo35"_ctl, 5}}));
 }
