@@ -845,9 +845,10 @@ private slots:
     {
         const QSize screen = program->screen()->availableGeometry().size() -
                              QSize(0, qEnvironmentVariableIntValue("WORKSHEET_PANEL"));
-        QTest::qWait(500); // for the compositor's answer to the window's state
-        QVERIFY(program->frameGeometry().width() <= screen.width());
-        QVERIFY(program->frameGeometry().height() <= screen.height());
+        // The compositor answers the window's state in its own time.
+        QTRY_VERIFY_WITH_TIMEOUT(program->frameGeometry().width() <= screen.width() &&
+                                     program->frameGeometry().height() <= screen.height(),
+                                 10000);
         QVERIFY(program->statusBar()->isVisible());
     }
 
