@@ -450,7 +450,8 @@ TEST(Ledger, ALongRunOfPicksIsFreed)
 }
 
 // Where a figure and its other entries are too far apart for a number, the
-// event's control is credited with the change itself.
+// event's control is credited with the change itself, on top of any entry
+// it has.
 TEST(Ledger, PastTheLargestNumberAnEntryTakesTheChange)
 {
     std::vector<LedgerEntry> entries{{"Combo33"_ctl, -1.7e308}, {"Combo34"_ctl, 2}};
