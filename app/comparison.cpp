@@ -1,6 +1,7 @@
 #include "comparison.h"
 
 #include "colours.h"
+#include "printer.h"
 #include "printing.h"
 #include "text.h"
 
@@ -14,8 +15,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -192,31 +191,28 @@ QString ComparisonWindow::html() const
     return out + QStringLiteral("</table><p>%1</p>").arg(note_->text().toHtmlEscaped());
 }
 
-bool ComparisonWindow::printOn(QPrinter& printer) const
+Page ComparisonWindow::page() const
 {
-    QTextDocument document;
-    document.setDefaultFont(font());
-    document.setHtml(html());
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return false;
-    const QSizeF room = printer.pageLayout().paintRectPixels(printer.resolution()).size();
-    document.setTextWidth(room.width());
-    // On one page: a comparison longer than the page is drawn smaller.
-    const qreal scale = std::min(1.0, room.height() / document.size().height());
-    painter.scale(scale, scale);
-    document.drawContents(&painter);
-    return painter.end();
+    return {windowTitle(), {}, -1, [this](QPainter& painter, QSizeF room, int) {
+                QTextDocument document;
+                document.setDefaultFont(font());
+                document.setHtml(html());
+                document.setTextWidth(room.width());
+                // On one page: a comparison longer than the page is drawn smaller.
+                const qreal scale = std::min(1.0, room.height() / document.size().height());
+                painter.scale(scale, scale);
+                document.drawContents(&painter);
+            }};
 }
 
 void ComparisonWindow::print()
 {
-    QPrinter printer(QPrinter::ScreenResolution);
-    printer.setDocName(windowTitle());
-    QPrintDialog dialog(&printer, this);
-    dialog.setWindowTitle(QStringLiteral("Print the comparison"));
-    if (dialog.exec() == QDialog::Accepted && !printOn(printer))
-        reportPrintFailure(*this, QStringLiteral("The comparison could not be printed on %1.").arg(printer.printerName()));
+    Printers* out = printersOr(*this);
+    if (!out)
+        return;
+    const Printers::Chosen chosen = out->printWithDialog(page(), this, QStringLiteral("Print the comparison"));
+    if (chosen.accepted && !chosen.printed)
+        reportPrintFailure(*this, QStringLiteral("The comparison could not be printed on %1.").arg(chosen.printer));
 }
 
 void ComparisonWindow::exportPdf()
@@ -229,10 +225,6 @@ void ComparisonWindow::exportPdf()
         reportPrintFailure(*this, why);
         return;
     }
-    QPrinter pdf(QPrinter::ScreenResolution);
-    pdf.setOutputFormat(QPrinter::PdfFormat);
-    pdf.setOutputFileName(path);
-    pdf.setDocName(windowTitle());
-    if (!printOn(pdf))
+    if (Printers* out = printersOr(*this); out && !out->writePdf(page(), path))
         reportPrintFailure(*this, QStringLiteral("The comparison could not be saved as %1.").arg(path));
 }

@@ -6,8 +6,8 @@
 
 #include <functional>
 
+struct Page;
 class QLabel;
-class QPrinter;
 class QTableWidget;
 
 // Two courses of action side by side: the worksheet as it is now (the
@@ -38,9 +38,6 @@ public:
     QTableWidget& table() const { return *table_; }
     // The comparison as text, as --compare prints it.
     std::string asText() const;
-    // Draws the comparison on one page of the printer; false when the
-    // printer cannot be opened.
-    bool printOn(QPrinter& printer) const;
 
 signals:
     void chosen(worksheet::Control control);
@@ -49,6 +46,8 @@ private:
     void print();
     void exportPdf();
     QString html() const;
+    // The comparison on one page, drawn smaller when it is longer.
+    Page page() const;
 
     const worksheet::Sheet& worksheet_;
     const worksheet::Sheet* first_; // the worksheet, or firstPlan_

@@ -1,6 +1,7 @@
 #include "printing.h"
 
 #include "file_chooser.h"
+#include "printer.h"
 
 #include "colours.h"
 #include "message_box.h"
@@ -18,9 +19,6 @@
 #include <QLocale>
 #include <QPainter>
 #include <QPointer>
-#include <QPrintDialog>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QStandardPaths>
 
 #include <vector>
@@ -110,9 +108,61 @@ QFont footerFont()
     return font;
 }
 
-void reportFailure(WorksheetWindow& window, const QString& text)
+// The part of the worksheet's page that is printed: its visible controls,
+// less the Print and Exit buttons, with the lines and boxes drawn between them.
+QRect printedExtent(WorksheetWindow& window)
 {
-    reportPrintFailure(window, text);
+    QWidget& page = window.page();
+    QRect extent;
+    for (QWidget* w : printedControls(window))
+        extent |= QRect(w->mapTo(&page, QPoint(0, 0)), w->size());
+    return extent.adjusted(-extentMargin, -extentMargin, extentMargin, extentMargin).intersected(page.rect());
+}
+
+// Draws the worksheet within room on the painter of a printer: on white
+// paper, as text and lines rather than an image, scaled to fill the page,
+// with a footer line of the document's name and the time of printing.
+// Nothing has the focus or the mouse over it on paper.
+void drawWorksheet(QPainter& painter, QSizeF room, int dpi, WorksheetWindow& window, const QString& name)
+{
+    QWidget& page = window.page();
+    const QRect extent = printedExtent(window);
+    const QDateTime printedAt = QDateTime::currentDateTime();
+    painter.setFont(footerFont());
+    const qreal footerHeight = painter.fontMetrics().height();
+    const QRectF footerRect(0, room.height() - footerHeight, room.width(), footerHeight);
+    painter.drawText(footerRect, Qt::AlignRight | Qt::AlignBottom,
+                     QStringLiteral("%1, printed %2, %3")
+                         .arg(name == programName ? programName : name + QStringLiteral(" \u2014 ") + programName,
+                              QLocale().toString(printedAt.date(), QLocale::LongFormat),
+                              QLocale().toString(printedAt.time(), QLocale::ShortFormat)));
+
+    const qreal scale = std::min(room.width() / extent.width(), (room.height() - 2 * footerHeight) / extent.height());
+    const PlainLook plain(page);
+    Paper paper(painter, room.toSize(), dpi);
+    QPainter onPaper(&paper);
+    // Drawn scaled, the style draws its shapes afresh rather than from
+    // images it keeps of them.
+    onPaper.translate((room.width() - extent.width() * scale) / 2, 0);
+    onPaper.scale(scale, scale);
+    // The page's own lines and boxes, without its background; then each
+    // control in turn, leaving out the buttons.
+    page.render(&onPaper, QPoint(0, 0), QRegion(extent), {});
+    for (QWidget* w : printedControls(window))
+        w->render(&onPaper, w->mapTo(&page, QPoint(0, 0)) - extent.topLeft(), QRegion(), QWidget::DrawChildren);
+}
+
+// The worksheet as a page of the plan of that name, in the margins and the
+// orientation that suit it.
+Page worksheetPage(WorksheetWindow& window, const QString& name)
+{
+    return {name, printedExtent(window).size(), pageMarginMm,
+            [&window, name](QPainter& painter, QSizeF room, int dpi) { drawWorksheet(painter, room, dpi, window, name); }};
+}
+
+QString notAvailable(const QString& why)
+{
+    return QStringLiteral("Printing is not available: %1.").arg(why);
 }
 
 } // namespace
@@ -120,6 +170,15 @@ void reportFailure(WorksheetWindow& window, const QString& text)
 void reportPrintFailure(QWidget& over, const QString& text)
 {
     MessageBox::critical(&over, QStringLiteral("Print Error"), text);
+}
+
+Printers* printersOr(QWidget& over)
+{
+    QString why;
+    Printers* found = printers(&why);
+    if (!found)
+        reportPrintFailure(over, notAvailable(why));
+    return found;
 }
 
 QString choosePdfFile(QWidget* parent, const QString& suggested)
@@ -140,76 +199,13 @@ QString unwritablePdf(const QString& path)
     return {};
 }
 
-QRect printedExtent(WorksheetWindow& window)
-{
-    QWidget& page = window.page();
-    QRect extent;
-    for (QWidget* w : printedControls(window))
-        extent |= QRect(w->mapTo(&page, QPoint(0, 0)), w->size());
-    return extent.adjusted(-extentMargin, -extentMargin, extentMargin, extentMargin).intersected(page.rect());
-}
-
-QPageLayout::Orientation bestOrientation(const QPrinter& printer, QSize extent)
-{
-    QPageLayout layout = printer.pageLayout();
-    const auto scaleIn = [&](QPageLayout::Orientation o) {
-        layout.setOrientation(o);
-        const QSizeF room = layout.paintRect(QPageLayout::Point).size();
-        return std::min(room.width() / extent.width(), room.height() / extent.height());
-    };
-    return scaleIn(QPageLayout::Landscape) > scaleIn(QPageLayout::Portrait) ? QPageLayout::Landscape
-                                                                            : QPageLayout::Portrait;
-}
-
-void setUpForWorksheet(QPrinter& printer, WorksheetWindow& window, const QString& name)
-{
-    printer.setDocName(name);
-    printer.setPageMargins(QMarginsF(pageMarginMm, pageMarginMm, pageMarginMm, pageMarginMm), QPageLayout::Millimeter);
-    printer.setPageOrientation(bestOrientation(printer, printedExtent(window).size()));
-}
-
-bool printPage(QPrinter& printer, WorksheetWindow& window, const QDateTime& printedAt)
-{
-    QWidget& page = window.page();
-    const QRect extent = printedExtent(window);
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return false;
-    const QSizeF room = printer.pageLayout().paintRectPixels(printer.resolution()).size();
-
-    const QFont footer = footerFont();
-    painter.setFont(footer);
-    const qreal footerHeight = painter.fontMetrics().height();
-    const QRectF footerRect(0, room.height() - footerHeight, room.width(), footerHeight);
-    painter.drawText(footerRect, Qt::AlignRight | Qt::AlignBottom,
-                     QStringLiteral("%1, printed %2, %3")
-                         .arg(printer.docName() == programName ? programName
-                                                               : printer.docName() + QStringLiteral(" \u2014 ") + programName,
-                              QLocale().toString(printedAt.date(), QLocale::LongFormat),
-                              QLocale().toString(printedAt.time(), QLocale::ShortFormat)));
-
-    const qreal scale = std::min(room.width() / extent.width(), (room.height() - 2 * footerHeight) / extent.height());
-    {
-        const PlainLook plain(page);
-        Paper paper(painter, room.toSize(), printer.resolution());
-        QPainter onPaper(&paper);
-        // Drawn scaled, the style draws its shapes afresh rather than from
-        // images it keeps of them.
-        onPaper.translate((room.width() - extent.width() * scale) / 2, 0);
-        onPaper.scale(scale, scale);
-        // The page's own lines and boxes, without its background; then each
-        // control in turn, leaving out the buttons.
-        page.render(&onPaper, QPoint(0, 0), QRegion(extent), {});
-        for (QWidget* w : printedControls(window))
-            w->render(&onPaper, w->mapTo(&page, QPoint(0, 0)) - extent.topLeft(), QRegion(), QWidget::DrawChildren);
-    }
-    return painter.end();
-}
-
 Printed printWorksheet(WorksheetWindow& window, const QString& pdfFile)
 {
-    const QPrinterInfo printerInfo = QPrinterInfo::defaultPrinter();
-    if (printerInfo.isNull()) {
+    Printers* out = printersOr(window);
+    if (!out)
+        return {};
+    const QString printer = out->defaultPrinter();
+    if (printer.isEmpty()) {
         const auto answer =
             MessageBox::offerPdf(&window, QStringLiteral("Print Error"),
                                  QStringLiteral("No printer is set up. Save the worksheet as a PDF file instead?"));
@@ -218,27 +214,28 @@ Printed printWorksheet(WorksheetWindow& window, const QString& pdfFile)
         return {{}, exportWorksheetAsPdf(window, pdfFile)};
     }
     if (const QString why = printOnDefaultPrinter(window, QFileInfo(pdfFile).completeBaseName()); !why.isEmpty()) {
-        reportFailure(window, why);
+        reportPrintFailure(window, why);
         return {};
     }
-    return {printerInfo.printerName(), {}};
+    return {printer, {}};
 }
 
 Printed printWorksheetWithDialog(WorksheetWindow& window, const QString& name)
 {
-    QPrinter printer(QPrinter::ScreenResolution);
-    setUpForWorksheet(printer, window, name);
-    QPrintDialog dialog(&printer, &window);
-    dialog.setWindowTitle(QStringLiteral("Print the worksheet"));
-    if (dialog.exec() != QDialog::Accepted)
+    Printers* out = printersOr(window);
+    if (!out)
         return {};
-    if (!printPage(printer, window, QDateTime::currentDateTime())) {
-        reportFailure(window, QStringLiteral("The worksheet could not be printed on %1.").arg(printer.printerName()));
+    const Printers::Chosen chosen =
+        out->printWithDialog(worksheetPage(window, name), &window, QStringLiteral("Print the worksheet"));
+    if (!chosen.accepted)
+        return {};
+    if (!chosen.printed) {
+        reportPrintFailure(window, QStringLiteral("The worksheet could not be printed on %1.").arg(chosen.printer));
         return {};
     }
-    if (printer.outputFormat() == QPrinter::PdfFormat)
-        return {{}, printer.outputFileName()};
-    return {printer.printerName(), {}};
+    if (!chosen.pdfFile.isEmpty())
+        return {{}, chosen.pdfFile};
+    return {chosen.printer, {}};
 }
 
 QString exportWorksheetAsPdf(WorksheetWindow& window, const QString& suggested)
@@ -247,7 +244,7 @@ QString exportWorksheetAsPdf(WorksheetWindow& window, const QString& suggested)
     if (path.isEmpty())
         return {};
     if (const QString why = writePdf(window, path, QFileInfo(suggested).completeBaseName()); !why.isEmpty()) {
-        reportFailure(window, why);
+        reportPrintFailure(window, why);
         return {};
     }
     return path;
@@ -257,23 +254,25 @@ QString writePdf(WorksheetWindow& window, const QString& path, const QString& na
 {
     if (QFile file(path); !file.open(QIODevice::WriteOnly))
         return QStringLiteral("The worksheet could not be saved as %1: %2.").arg(path, file.errorString());
-    QPrinter pdf(QPrinter::ScreenResolution);
-    pdf.setOutputFormat(QPrinter::PdfFormat);
-    pdf.setOutputFileName(path);
-    setUpForWorksheet(pdf, window, name);
-    if (!printPage(pdf, window, QDateTime::currentDateTime()))
+    QString why;
+    Printers* out = printers(&why);
+    if (!out)
+        return notAvailable(why);
+    if (!out->writePdf(worksheetPage(window, name), path))
         return QStringLiteral("The worksheet could not be saved as %1.").arg(path);
     return {};
 }
 
 QString printOnDefaultPrinter(WorksheetWindow& window, const QString& name)
 {
-    const QPrinterInfo printerInfo = QPrinterInfo::defaultPrinter();
-    if (printerInfo.isNull())
+    QString why;
+    Printers* out = printers(&why);
+    if (!out)
+        return notAvailable(why);
+    const QString printer = out->defaultPrinter();
+    if (printer.isEmpty())
         return QStringLiteral("No printer is set up.");
-    QPrinter printer(printerInfo, QPrinter::ScreenResolution);
-    setUpForWorksheet(printer, window, name);
-    if (!printPage(printer, window, QDateTime::currentDateTime()))
-        return QStringLiteral("The worksheet could not be printed on %1.").arg(printerInfo.printerName());
+    if (!out->printOnDefaultPrinter(worksheetPage(window, name)))
+        return QStringLiteral("The worksheet could not be printed on %1.").arg(printer);
     return {};
 }

@@ -1,36 +1,15 @@
 #pragma once
 
-#include <QPageLayout>
-#include <QRect>
 #include <QString>
 
-#include <functional>
-
-class QDateTime;
-class QPrinter;
+class Printers;
 class QWidget;
 class WorksheetWindow;
 
-// The part of the worksheet's page that is printed: its visible controls,
-// less the Print and Exit buttons, with the lines and boxes drawn between them.
-QRect printedExtent(WorksheetWindow& window);
-
-// The orientation in which an extent of that size comes out largest on the
-// printer's paper, within its margins.
-QPageLayout::Orientation bestOrientation(const QPrinter& printer, QSize extent);
-
-// Sets the printer up for the worksheet: the document's name (the plan's,
-// which a PDF takes as its title and the print dialog for its file), the
-// margins and the best orientation.
-void setUpForWorksheet(QPrinter& printer, WorksheetWindow& window, const QString& name);
-
-// Draws the worksheet on one page of a printer that is set up, on white
-// paper, as text and lines rather than an image, scaled to fill the page
-// within its margins, with a footer line of the document's name and the time
-// of printing. Nothing has
-// the focus or the mouse over it on paper. Returns false when the printer
-// cannot be opened.
-bool printPage(QPrinter& printer, WorksheetWindow& window, const QDateTime& printedAt);
+// The worksheet goes on one page, on white paper, as text and lines rather
+// than an image, scaled to fill the page within its margins and turned the
+// way that shows it largest, with a footer line of the plan's name and the
+// time of printing. Nothing has the focus or the mouse over it on paper.
 
 // Where a page went: the printer it was sent to, or the PDF file written;
 // both empty when it went nowhere.
@@ -67,3 +46,6 @@ QString choosePdfFile(QWidget* parent, const QString& suggested);
 QString unwritablePdf(const QString& path);
 // A print or PDF failure, in a message box over the window.
 void reportPrintFailure(QWidget& over, const QString& text);
+// The printers (see printer.h), or null when they cannot be loaded, which is
+// reported over the window.
+Printers* printersOr(QWidget& over);
