@@ -172,6 +172,10 @@ TEST(Rows, AreNamedBySectionRowAndPart)
     EXPECT_EQ(sections::nameOf(truckRows[1].list), "Trucks, row 2, kind");
     EXPECT_EQ(sections::nameOf(infantryRows[8].count), "Infantry, row 9, count");
     EXPECT_EQ(sections::nameOf(*infantryRows[0].marching), "Infantry, row 1, marching");
+    EXPECT_EQ(sections::nameOf(supplyRow.count), "Combat supplies, count");
+    EXPECT_EQ(sections::nameOf(supplyRow.list), "Combat supplies, kind");
+    EXPECT_EQ(sections::nameOf(towedUnits.clear), "Towed units, clear");
+    EXPECT_EQ(sections::nameOf("Command6"_ctl), "Combat supplies, clear and work out the APC supplies");
 }
 
 TEST(Rows, EachCountBoxEnablesItsOwnListOnceAMissionIsChosen)
@@ -295,6 +299,25 @@ TEST(Events, APickOfAnItemTheListHasNotChangesNothing)
     }
 }
 
+// A message box lets the toolkit deliver events while it waits: the
+// worksheet takes none of them until its own event has ended.
+TEST(Events, AnEventDuringAMessageIsNotTaken)
+{
+    struct Reentering final : Host {
+        Sheet* sheet = nullptr;
+        void showMessage(std::string_view, std::string_view, std::string_view) override
+        {
+            sheet->userEdit("Text35"_ctl, "Hill");
+        }
+        void printWindow() override {}
+        void quit() override {}
+    } host;
+    Sheet sheet{host, routes()};
+    host.sheet = &sheet;
+    sheet.userEdit(box, "1"); // before a mission: a message
+    EXPECT_EQ(sheet.text("Text35"_ctl), "");
+}
+
 // Seeded random sessions, checked after every event (session_checker.h);
 // the same seeds every run: 1 to 150, or as WORKSHEET_SEEDS says ("1-75"),
 // so that CTest can run shares of them side by side.
@@ -342,6 +365,9 @@ TEST(Ledger, WritesTenPicksAndTakesStateBackWholesale)
     std::sort(plan.counted.begin(), plan.counted.end(),
               [](const RowPicks& a, const RowPicks& b) { return a.list.index < b.list.index; });
     plan.ledger[*figureIndex(summary::towing)] = {{truckRows[4].list, 3}, {truckRows[0].list, 7}};
+    SheetState noPicks = plan;
+    noPicks.counted[0].picks.clear();
+    EXPECT_EQ(opened.sheet.restore(noPicks), "Combo33 has an empty list of picks");
     ASSERT_EQ(opened.sheet.restore(plan), "");
     opened.sheet.userEdit(truckRows[4].count, "2");
     opened.choose(truckRows[4].list, "PTS");
