@@ -125,7 +125,7 @@ ProgramWindow::ProgramWindow() : worksheet_(new WorksheetWindow)
     file->addAction(QStringLiteral("Compare &Two Plans..."), this, &ProgramWindow::compareTwoPlans);
     file->addSeparator();
     file->addAction(QStringLiteral("&Print"), QKeySequence::Print, this, &ProgramWindow::print);
-    file->addAction(QStringLiteral("P&rint..."), this, &ProgramWindow::printWithDialog);
+    file->addAction(QStringLiteral("Pr&int..."), this, &ProgramWindow::printWithDialog);
     file->addAction(QStringLiteral("&Export as PDF..."), this, &ProgramWindow::exportPdf);
     file->addSeparator();
     file->addAction(QStringLiteral("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q), this, &QWidget::close);
