@@ -279,6 +279,7 @@ def run(program, session):
     check("You can carry: 4 squads" in heard.renamed_since_mark(), "the squads' change is announced")
     trucks = named("Trucks, row 1, kind")
     check(trucks is not None and text_of(trucks) == "ZIL Medium Truck", "the list's text is the kind it shows")
+    check(trucks.getState().contains(pyatspi.STATE_EDITABLE), "the list says that it can be typed in")
     # The figures the pick changed are told where the focus is, and a count
     # box's text is one run, read whole ("2", not nothing).
     field = next((n for n in walk(app) if n.getRoleName() == "text" and n.name == "Trucks, row 1, kind"), None)

@@ -87,6 +87,7 @@ expect 2 "$program" --compare A.cwplan
 has err "combat-worksheet: --compare takes two plans"
 expect 2 "$program" --summary --print A.cwplan
 expect 2 "$program" --json --export-pdf=x.pdf A.cwplan
+expect 2 "$program" --json A.cwplan
 expect 0 "$program" --help
 for option in --summary --json --compare --export-pdf --print; do
     grep -q -- "$option" out || fail "--help does not list $option"

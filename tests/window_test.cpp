@@ -828,6 +828,7 @@ private slots:
         QVERIFY(program->testAttribute(Qt::WA_KeyboardFocusChange)); // its focus shows, as after Tab
         QTest::keyClicks(find<QLineEdit>("Text13"), "3");
         QCOMPARE(table.item(lineOf("Trucks row 2"), 1)->text(), "3 × no kind, nothing counted");
+        QCOMPARE(table.currentRow(), lineOf("Trucks row 2")); // the line in use stays the current one
 
         chosen = plans->filePath("compared");
         for (auto* button : comparison.findChildren<QPushButton*>())
@@ -840,6 +841,8 @@ private slots:
 
         // Two plans, neither of them the worksheet: the worksheet's changes
         // are not theirs.
+        QVERIFY(!program->compareFiles(b, plans->filePath("missing.cwplan")));
+        QCOMPARE(MessageBox::takeAsked().at(0).title, "Compare Plans");
         QVERIFY(program->compareFiles(b, a));
         QCOMPARE(comparison.windowTitle(), "b against a \u2014 Compare");
         QCOMPARE(table.item(lineOf("Trucks row 2"), 1)->text(), "1 × Ural-375 Heavy Truck");
