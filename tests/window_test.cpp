@@ -193,7 +193,8 @@ private:
     // The list shows text typed, not counted, in grey italics and says so.
     static bool marked(QComboBox* list)
     {
-        return list->lineEdit()->font().italic() && list->toolTip().contains("not counted") &&
+        return list->lineEdit()->font().italic() &&
+               list->toolTip().contains("Typed, not counted: choose a kind from the list") &&
                list->accessibleDescription() == list->toolTip() &&
                list->lineEdit()->palette().color(QPalette::Text) ==
                    colours::typedText(list->parentWidget()->palette());
