@@ -2,6 +2,7 @@
 // print support, loaded on the first print.
 #include "printer.h"
 
+#include <QFile>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrintDialog>
@@ -28,6 +29,19 @@ void setUp(QPrinter& printer, const Page& page)
     };
     printer.setPageOrientation(scaleIn(QPageLayout::Landscape) > scaleIn(QPageLayout::Portrait) ? QPageLayout::Landscape
                                                                                                : QPageLayout::Portrait);
+}
+
+// Whether the PDF file was written whole. A printer says nothing of a write
+// that fails, as on a full disk; a whole PDF file ends with its end mark. A
+// file cut short is taken away.
+bool wholePdf(const QString& path)
+{
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly) && file.seek(std::max<qint64>(0, file.size() - 6)) &&
+        file.read(6).trimmed().endsWith("%%EOF"))
+        return true;
+    file.remove();
+    return false;
 }
 
 bool draw(QPrinter& printer, const Page& page)
@@ -59,7 +73,7 @@ public:
         pdf.setOutputFormat(QPrinter::PdfFormat);
         pdf.setOutputFileName(path);
         setUp(pdf, page);
-        return draw(pdf, page);
+        return draw(pdf, page) && wholePdf(path);
     }
 
     Chosen printWithDialog(const Page& page, QWidget* parent, const QString& title) override
@@ -70,9 +84,9 @@ public:
         dialog.setWindowTitle(title);
         if (dialog.exec() != QDialog::Accepted)
             return {};
-        const bool printed = draw(printer, page);
-        return {true, printed, printer.printerName(),
-                printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName() : QString()};
+        const bool toFile = printer.outputFormat() == QPrinter::PdfFormat;
+        const bool printed = draw(printer, page) && (!toFile || wholePdf(printer.outputFileName()));
+        return {true, printed, printer.printerName(), toFile ? printer.outputFileName() : QString()};
     }
 };
 

@@ -71,6 +71,10 @@ expect 0 "$program" --export-pdf a.pdf A.cwplan
 pdftotext a.pdf - | grep -q "ZIL Medium Truck" || fail "a.pdf lacks the truck's name"
 expect 2 "$program" --export-pdf "$work/no/such/folder/a.pdf" A.cwplan
 grep -q "could not be saved" err || fail "a PDF that cannot be written: $(cat err)"
+# On a disk that takes no more, the page is not said to be saved, and no
+# file cut short is left.
+expect 2 bash -c 'trap "" XFSZ; ulimit -f 16; exec "$0" --export-pdf full.pdf A.cwplan' "$program"
+grep -q "could not be saved as full.pdf" err && [ ! -e full.pdf ] || fail "a PDF on a full disk: $(cat err)"
 
 # Files that are no plans: the window's words on standard error, nothing on
 # standard output, exit status 2.
