@@ -116,6 +116,7 @@ void checkPrintedPage(const QString& pdf, QPageLayout::Orientation orientation)
     QVERIFY2(white > page.width() * page.height() * 3 / 4, "the paper stays white");
     QVERIFY2(std::max(double(ink.width()) / page.width(), double(ink.height()) / page.height()) > 0.8,
              "the worksheet fills the page");
+    QVERIFY2(QRect(4, 4, page.width() - 8, page.height() - 8).contains(ink), "and stays within its margins");
 }
 
 // The longest run of near-black pixels along any row of the page, as a
@@ -899,7 +900,9 @@ private slots:
         chosen = plans->filePath("Raid on Hill 402");
         QVERIFY(program->saveAs());
         chosen = plans->filePath("page");
+        find<QLineEdit>("Text36")->setFocus();
         action("Export as PDF")->trigger();
+        QVERIFY(find<QLineEdit>("Text36")->hasFocus()); // given back after the page was drawn
         QCOMPARE(QFileInfo(suggested).fileName(), QString("Raid on Hill 402.pdf"));
         QVERIFY(run("pdfinfo", {chosen + ".pdf"}).contains("Title:           Raid on Hill 402\n"));
         const QString text = QString::fromUtf8(run("pdftotext", {chosen + ".pdf", "-"})).simplified();
