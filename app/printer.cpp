@@ -13,7 +13,7 @@ Printers* printers(QString* why)
         if (auto entry = reinterpret_cast<PrintersEntry>(module.resolve(printersEntry)))
             loaded = entry();
         else if (why)
-            *why = module.errorString();
+            *why = QStringLiteral("Printing is not available: %1.").arg(module.errorString());
     }
     return loaded;
 }

@@ -50,7 +50,7 @@ public:
 };
 
 // The printers, the module loaded on the first call; null when it cannot be
-// loaded, and why is set to the reason.
+// loaded, and why is set to a message that says so, with the reason.
 Printers* printers(QString* why);
 
 // The module's one entry point.

@@ -160,11 +160,6 @@ Page worksheetPage(WorksheetWindow& window, const QString& name)
             [&window, name](QPainter& painter, QSizeF room, int dpi) { drawWorksheet(painter, room, dpi, window, name); }};
 }
 
-QString notAvailable(const QString& why)
-{
-    return QStringLiteral("Printing is not available: %1.").arg(why);
-}
-
 } // namespace
 
 void reportPrintFailure(QWidget& over, const QString& text)
@@ -177,7 +172,7 @@ Printers* printersOr(QWidget& over)
     QString why;
     Printers* found = printers(&why);
     if (!found)
-        reportPrintFailure(over, notAvailable(why));
+        reportPrintFailure(over, why);
     return found;
 }
 
@@ -257,7 +252,7 @@ QString writePdf(WorksheetWindow& window, const QString& path, const QString& na
     QString why;
     Printers* out = printers(&why);
     if (!out)
-        return notAvailable(why);
+        return why;
     if (!out->writePdf(worksheetPage(window, name), path))
         return QStringLiteral("The worksheet could not be saved as %1.").arg(path);
     return {};
@@ -268,7 +263,7 @@ QString printOnDefaultPrinter(WorksheetWindow& window, const QString& name)
     QString why;
     Printers* out = printers(&why);
     if (!out)
-        return notAvailable(why);
+        return why;
     const QString printer = out->defaultPrinter();
     if (printer.isEmpty())
         return QStringLiteral("No printer is set up.");
