@@ -94,13 +94,6 @@ std::string nameOf(Control c)
     return std::string(declOf(c).name);
 }
 
-std::string describe(const State& s)
-{
-    return quoted(s.text) + (s.visible ? " visible" : " hidden") + (s.enabled ? " enabled" : " disabled") +
-           (s.checked ? " checked" : " unchecked") + ", " + std::to_string(s.ledger.size()) + " ledger entries, " +
-           std::to_string(s.picks) + " picks counted";
-}
-
 class Session {
 public:
     Session(Choices& in, const Options& options) : in_(in), options_(options), sheet_(host_, sections::routes()) {}
@@ -167,13 +160,7 @@ private:
                 shown.begin(), shown.end(), twinShown.begin() + static_cast<std::ptrdiff_t>(twinFirst),
                 [](const ShownMessage& a, const ShownMessage& b) { return a.title == b.title && a.text == b.text; }))
             fail("the reopened plan showed other messages than the worksheet saved");
-        const SheetState want = sheet_.state(), got = twin_->state();
-        for (std::uint16_t i = 0; i < controlCount; ++i)
-            if (want.controls[i] != got.controls[i])
-                fail("the reopened plan shows " + nameOf(Control{i}) + " as " + quoted(got.controls[i].text) +
-                     (got.controls[i].typed ? " typed" : "") + ", the worksheet saved as " +
-                     quoted(want.controls[i].text) + (want.controls[i].typed ? " typed" : ""));
-        if (got != want)
+        if (twin_->state() != sheet_.state())
             fail("the reopened plan differs from the worksheet saved");
     }
 
@@ -215,17 +202,12 @@ private:
     void checkLedger(const Snapshot& now)
     {
         for (const Figure& f : figures) {
-            const Control figure = f.control;
-            const double shown = value(now, figure);
-            double sum = 0;
-            for (const LedgerEntry& e : now[figure.index].ledger) {
+            const auto& ledger = now[f.control.index].ledger;
+            for (const LedgerEntry& e : ledger)
                 if (e.amount == 0 || !std::isfinite(e.amount) || parseNumber(formatNumber(e.amount)) != e.amount)
-                    fail("the entry of " + nameOf(e.control) + " in " + nameOf(figure) + " is not a written number");
-                sum += e.amount;
-            }
-            if (!addsUp(shown, now[figure.index].ledger))
-                fail("the entries of " + nameOf(figure) + " add up to " + formatNumber(sum) + ", not " +
-                     formatNumber(shown));
+                    fail("the entry of " + nameOf(e.control) + " in " + nameOf(f.control) + " is not a written number");
+            if (!addsUp(value(now, f.control), ledger))
+                fail("the entries of " + nameOf(f.control) + " do not add up to it");
         }
     }
 
@@ -267,12 +249,12 @@ private:
             if (form[i].kind == Kind::Label && a.text != form[i].text && a.text != " " && !isWrittenNumber(a.text))
                 fail(nameOf(ci) + " shows " + quoted(a.text) + ": no start caption, blank or number");
             if (b != a && std::find(changed.begin(), changed.end(), ci) == changed.end())
-                fail(nameOf(ci) + " changed from " + describe(b) + " to " + describe(a) + " unreported");
+                fail(nameOf(ci) + " changed unreported");
             if (numberErrors > 0 && b != a)
-                fail("a number error left " + nameOf(ci) + " at " + describe(a) + ", not " + describe(b));
+                fail("a number error changed " + nameOf(ci));
             if (refusals > 0 && form[i].kind == Kind::Label && ci != sections::supplyShares::refusedPicks &&
                 b.text != a.text)
-                fail("a refused pick changed " + nameOf(ci) + " from " + quoted(b.text) + " to " + quoted(a.text));
+                fail("a refused pick changed " + nameOf(ci));
             if (refusals > 0 && (b.ledger != a.ledger || b.picks != a.picks))
                 fail("a refused pick changed the ledger or the picks counted of " + nameOf(ci));
         }
@@ -401,8 +383,7 @@ private:
         const Snapshot after = snapshot();
         for (std::uint16_t i = 0; i < controlCount; ++i)
             if (before[i] != after[i])
-                fail("undo and redo left " + nameOf(Control{i}) + " at " + describe(after[i]) + ", not " +
-                     describe(before[i]));
+                fail("undo and redo changed " + nameOf(Control{i}));
     }
 
     Choices& in_;
