@@ -61,19 +61,6 @@ using namespace worksheet::literals;
 
 namespace {
 
-// Everything the user can see or the handlers keep, to show that an action
-// changed nothing.
-std::vector<std::string> stateOf(const Sheet& sheet)
-{
-    std::vector<std::string> out;
-    for (std::uint16_t i = 0; i < controlCount; ++i) {
-        const Control c{i};
-        out.push_back(sheet.text(c) + (sheet.enabled(c) ? "|e" : "|d") + (sheet.visible(c) ? "v" : "h") +
-                      (sheet.checked(c) ? "x" : "o"));
-    }
-    return out;
-}
-
 QByteArray run(const QString& program, const QStringList& arguments)
 {
     QProcess p;
@@ -572,7 +559,7 @@ private slots:
         if (!QPrinterInfo::defaultPrinter().isNull())
             QSKIP("needs a machine without a printer (CTest points it at no print server)");
         const QStringList texts = fillIn();
-        const auto before = stateOf(window().sheet());
+        const SheetState before = window().sheet().state();
         // Cancelled, the message changes nothing.
         QTest::keyClick(program.get(), Qt::Key_P, Qt::ControlModifier);
         QCOMPARE(MessageBox::takeAsked().size(), 1u);
@@ -596,7 +583,7 @@ private slots:
         for (const QString& t : texts)
             QVERIFY2(text.contains(t), qPrintable(t + " is not on the page:\n" + text));
         QVERIFY2(longestBlackLine(pdf) > 0.4, "the divider lines print solid black");
-        QVERIFY(stateOf(window().sheet()) == before);
+        QVERIFY(window().sheet().state() == before);
     }
 
     void theMenusFollowTheHistoryAndNameTheVersion()
