@@ -3,6 +3,7 @@
 // round trips are checked over the seeded sessions, see session_checker.h;
 // plans from Windows editors by saving.scn.)
 #include "plan/plan.h"
+#include "quiet_host.h"
 #include "sections/routes.h"
 #include "sections/tallies.h"
 #include "worksheet/form_events.h"
@@ -24,18 +25,9 @@ using namespace worksheet::literals;
 
 namespace {
 
-struct NoMessages final : Host {
-    void showMessage(std::string_view title, std::string_view text, std::string_view) override
-    {
-        ADD_FAILURE() << "unexpected message " << title << ": " << text;
-    }
-    void printWindow() override {}
-    void quit() override {}
-};
-
 // A worksheet with a mission, a truck row and text typed into a list.
 struct Worksheet {
-    NoMessages host;
+    QuietHost host;
     Sheet sheet{host, sections::routes()};
     Worksheet()
     {
@@ -194,7 +186,7 @@ TEST(Plans, APlanOfTheFirstFormatOpens)
     // Older still, without a breakdown: the figures are the opened plan's,
     // and the next pick's entry is its own.
     const QByteArray oldest = text.left(text.indexOf("[ledger]")) + "[end]\n";
-    NoMessages host;
+    QuietHost host;
     Sheet opened(host, sections::routes());
     ASSERT_EQ(opened.restore(plan::fromText(oldest).state), "");
     ASSERT_EQ(opened.ledger(summary::squads).size(), 1u);

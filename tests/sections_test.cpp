@@ -3,6 +3,7 @@
 #include "sections/names.h"
 #include "sections/routes.h"
 #include "sections/sections.h"
+#include "quiet_host.h"
 #include "session_checker.h"
 #include "worksheet/form_events.h"
 #include "worksheet/number.h"
@@ -25,23 +26,6 @@ using namespace worksheet;
 using namespace sections;
 
 namespace {
-
-// Shows nothing; a message no test took out of `messages` fails the test.
-struct QuietHost final : Host {
-    std::vector<std::string> messages;
-    ~QuietHost() override
-    {
-        for (const std::string& m : messages)
-            ADD_FAILURE() << "unexpected message " << m;
-    }
-    void showMessage(std::string_view title, std::string_view text, std::string_view) override
-    {
-        messages.push_back(std::string(title) + ": " + std::string(text));
-    }
-    void printWindow() override {}
-    void quit() override {}
-};
-
 
 // A worksheet under "Advance To Contact" (factor 2) with ten "PTS" in the
 // last truck row: 70 squads, 129520 lb of cargo and 10 towing places.
