@@ -15,6 +15,7 @@
 #include "app/worksheet_geometry.h"
 #include "app/worksheet_window.h"
 #include "plan/plan.h"
+#include "sections/sections.h"
 #include "sections/tallies.h"
 #include "tools/gui_input.h"
 #include "worksheet/rows.h"
@@ -292,8 +293,8 @@ private slots:
             QVERIFY2(w, declOf(c).name.data());
             QVERIFY2(!w->accessibleName().isEmpty(), declOf(c).name.data());
         }
-        // What a screen reader says of a few controls, and what each button
-        // beside a section does.
+        // What a screen reader says of a few controls; each section's Clear
+        // says what it clears.
         const struct {
             const char* control;
             const char* name;
@@ -308,18 +309,16 @@ private slots:
             {"Label75", "You will need: 0 combat supplies for the mission"},
             {"Label121", "Of those: 0 supplies carried as the combat load"},
             {"Command11", "Trucks, clear", "Clears the truck rows, and the APC rows as well"},
-            {"Command19", "Armour, clear", "Clears the armour rows"},
-            {"Command5", "Vehicles, clear", "Clears the vehicle rows"},
-            {"Command7", "APCs, clear", "Clears the APC rows"},
-            {"Command2", "Infantry, clear", "Clears the infantry rows and their Marching ticks"},
-            {"Command8", "Weapons, clear", "Clears the weapon rows and the combat supplies row"},
-            {"Command16", "Towed units, clear", "Clears the towed unit rows"},
         };
         for (const auto& h : heard) {
             QWidget* w = find<QWidget>(h.control);
             QCOMPARE(w->accessibleName(), QString(h.name));
             if (h.tip)
                 QCOMPARE(w->toolTip(), QString(h.tip));
+        }
+        for (const sections::Section& section : sections::sectionTable) {
+            const QString tip = window().widget(section.clear)->toolTip();
+            QVERIFY2(tip.startsWith("Clears the ") && tip.contains(" rows"), qPrintable(tip));
         }
         // A list's accessible interface is its own: named by its row, its
         // value what it shows.
