@@ -61,7 +61,7 @@ expect 1 "$program" --compare --json A.cwplan B.cwplan
 python3 - out <<'PY' || fail "--compare --json: $(cat out)"
 import json, sys
 c = json.load(open(sys.argv[1]))
-assert c["figuresDiffer"] is True
+assert c["figuresDiffer"] is True and (c["first"], c["second"]) == ("A.cwplan", "B.cwplan"), c
 assert (c["figures"][0]["first"], c["figures"][0]["second"]) == (4, 7), c["figures"][0]
 assert [r["what"] for r in c["rows"]] == ["Trucks row 2"], c["rows"]
 PY
@@ -89,6 +89,8 @@ expect 2 "$program" --compare A.cwplan missing.cwplan
 has err 'combat-worksheet: "missing.cwplan" cannot be opened: there is no such file.'
 expect 2 "$program" --compare A.cwplan
 has err "combat-worksheet: --compare takes two plans"
+expect 2 "$program" --summary A.cwplan B.cwplan
+has err "combat-worksheet: give one plan"
 expect 2 "$program" --summary --print A.cwplan
 expect 2 "$program" --json --export-pdf=x.pdf A.cwplan
 expect 2 "$program" --json A.cwplan

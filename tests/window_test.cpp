@@ -29,8 +29,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -328,6 +330,8 @@ private slots:
         QAccessibleInterface* list = QAccessible::queryAccessibleInterface(find<QComboBox>("Combo33"));
         QCOMPARE(list->text(QAccessible::Name), QString("Trucks, row 1, kind"));
         QCOMPARE(list->text(QAccessible::Value), QString("ZIL Medium Truck"));
+        find<QLineEdit>("Text10")->selectAll();
+        QCOMPARE(QAccessible::queryAccessibleInterface(find<QLineEdit>("Text10"))->textInterface()->selectionCount(), 1);
         // Each caption is its control's buddy.
         for (auto [caption, of] : {std::pair{"Label84", "Text35"}, {"Label85", "Text36"}, {"Label3", "Combo2"},
                                    {"Label5", "Check1"}, {"Label38", "Combo26"}, {"Label64", "Text29"}}) {
@@ -428,6 +432,11 @@ private slots:
         QCOMPARE(line.join(' '), "Carry -6 squads or -15000 lb \u00b7 Tow -3 \u00b7 Need -12 \u00b7 Combat load -12");
         const QColor normal = need->palette().color(QPalette::WindowText);
         QVERIFY(cargo->palette().color(QPalette::WindowText) != normal);
+        auto* squads = find<QLabel>("Label110");
+        QHelpEvent hover(QEvent::ToolTip, QPoint(2, 2), squads->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(squads, &hover);
+        QVERIFY2(QToolTip::text().startsWith(squads->toolTip() + "\n\nYou can carry: -6 squads, over capacity by 6 squads, made of:"),
+                 qPrintable(QToolTip::text()));
         QTest::mouseClick(need, Qt::LeftButton);
         QVERIFY(window().breakdown() && window().breakdown()->isVisible());
         QCOMPARE(window().breakdown()->figure(), "Label75"_ctl);
@@ -653,10 +662,12 @@ private slots:
         QTest::keyClicks(find<QLineEdit>("Text35"), "Hill");
         QVERIFY(program->isWindowModified());
         // The dialog's name field, without the suffix; a dot in the name is
-        // no suffix.
+        // no suffix. The folder of the last plan, deleted since, is not where
+        // the dialog starts.
+        programSettings().setValue("lastFolder", plans->filePath("deleted"));
         chosen = plans->filePath("Raid on Hill 402 v1.2");
         QTest::keyClick(program.get(), Qt::Key_S, Qt::ControlModifier);
-        QCOMPARE(QFileInfo(suggested).fileName(), QString("Combat Worksheet.cwplan"));
+        QCOMPARE(suggested, QDir::home().filePath("Combat Worksheet.cwplan"));
         QCOMPARE(program->planFile(), chosen + ".cwplan");
         QCOMPARE(program->windowTitle(), QString("Raid on Hill 402 v1.2[*] \u2014 Combat Worksheet"));
         QVERIFY(!program->isWindowModified());
@@ -851,6 +862,10 @@ private slots:
         const auto labels = comparison.findChildren<QLabel*>();
         QVERIFY(std::any_of(labels.begin(), labels.end(),
                             [](QLabel* l) { return l->text().startsWith("No row differs. 1 row the same"); }));
+        QVERIFY(table.verticalHeader()->defaultSectionSize() > table.fontMetrics().lineSpacing());
+        QCOMPARE(table.horizontalScrollBar()->maximum(), 0); // the window is wide enough for every column
+        comparison.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Close)->click();
+        QVERIFY(!comparison.isVisible());
     }
 
     // The window opens again where and as large as it was closed.
@@ -885,13 +900,13 @@ private slots:
         fillIn();
         chosen = plans->filePath("Raid on Hill 402");
         QVERIFY(program->saveAs());
-        chosen = plans->filePath("page");
+        chosen = plans->filePath("page.pdf"); // typed with its suffix
         find<QLineEdit>("Text36")->setFocus();
         action("Export as PDF")->trigger();
         QVERIFY(find<QLineEdit>("Text36")->hasFocus()); // given back after the page was drawn
         QCOMPARE(QFileInfo(suggested).fileName(), QString("Raid on Hill 402.pdf"));
-        QVERIFY(run("pdfinfo", {chosen + ".pdf"}).contains("Title:           Raid on Hill 402\n"));
-        const QString text = QString::fromUtf8(run("pdftotext", {chosen + ".pdf", "-"})).simplified();
+        QVERIFY(run("pdfinfo", {chosen}).contains("Title:           Raid on Hill 402\n"));
+        const QString text = QString::fromUtf8(run("pdftotext", {chosen, "-"})).simplified();
         QVERIFY2(text.contains("Raid on Hill 402 \u2014 Combat Worksheet, printed"), qPrintable(text));
     }
 
@@ -925,6 +940,7 @@ private slots:
             {"Breeze Dark", breezeDark()},
             {"high contrast", dark(Qt::black, Qt::black, Qt::white, QColor(255, 255, 255, 128))},
         };
+        QCOMPARE(qRound(colours::contrast(Qt::black, Qt::white)), 21); // as the accessibility guidelines reckon it
         const QPalette before = QApplication::palette();
         QTest::keyClicks(find<QComboBox>("Combo13")->lineEdit(), "Smoke");
         for (const auto& [name, p] : palettes) {
