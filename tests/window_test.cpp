@@ -32,7 +32,6 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileInfo>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -330,8 +329,12 @@ private slots:
         QAccessibleInterface* list = QAccessible::queryAccessibleInterface(find<QComboBox>("Combo33"));
         QCOMPARE(list->text(QAccessible::Name), QString("Trucks, row 1, kind"));
         QCOMPARE(list->text(QAccessible::Value), QString("ZIL Medium Truck"));
+        // A count box's text as a screen reader asks for it: what is selected,
+        // where each character lies.
         find<QLineEdit>("Text10")->selectAll();
-        QCOMPARE(QAccessible::queryAccessibleInterface(find<QLineEdit>("Text10"))->textInterface()->selectionCount(), 1);
+        auto* count = QAccessible::queryAccessibleInterface(find<QLineEdit>("Text10"))->textInterface();
+        QCOMPARE(count->selectionCount(), 1);
+        QVERIFY(count->characterRect(1).left() > count->characterRect(0).left());
         // Each caption is its control's buddy.
         for (auto [caption, of] : {std::pair{"Label84", "Text35"}, {"Label85", "Text36"}, {"Label3", "Combo2"},
                                    {"Label5", "Check1"}, {"Label38", "Combo26"}, {"Label64", "Text29"}}) {
@@ -862,8 +865,6 @@ private slots:
         const auto labels = comparison.findChildren<QLabel*>();
         QVERIFY(std::any_of(labels.begin(), labels.end(),
                             [](QLabel* l) { return l->text().startsWith("No row differs. 1 row the same"); }));
-        QVERIFY(table.verticalHeader()->defaultSectionSize() > table.fontMetrics().lineSpacing());
-        QCOMPARE(table.horizontalScrollBar()->maximum(), 0); // the window is wide enough for every column
         comparison.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Close)->click();
         QVERIFY(!comparison.isVisible());
     }
