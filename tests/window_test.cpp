@@ -268,6 +268,7 @@ private slots:
 
         program->resize(400, 300);
         QTRY_VERIFY(window().page().parentWidget()->width() < 400);
+        QCOMPARE(window().findChild<QScrollArea*>()->geometry(), window().rect()); // the page runs to the edges
         window().widget(readingOrder().back())->setFocus(); // the last: Tab goes round to the first
         key(Qt::Key_Tab);
         QStringList expected, walked;
@@ -433,6 +434,8 @@ private slots:
         for (auto* part : cargo->parentWidget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
             line << part->text();
         QCOMPARE(line.join(' '), "Carry -6 squads or -15000 lb \u00b7 Tow -3 \u00b7 Need -12 \u00b7 Combat load -12");
+        const QLabel* carry = program->findChild<QLabel*>("stripLabel110"); // a blank between the parts
+        QCOMPARE(cargo->x() - carry->geometry().right() - 1, carry->fontMetrics().horizontalAdvance(' '));
         const QColor normal = need->palette().color(QPalette::WindowText);
         QVERIFY(cargo->palette().color(QPalette::WindowText) != normal);
         auto* squads = find<QLabel>("Label110");
@@ -865,6 +868,12 @@ private slots:
         const auto labels = comparison.findChildren<QLabel*>();
         QVERIFY(std::any_of(labels.begin(), labels.end(),
                             [](QLabel* l) { return l->text().startsWith("No row differs. 1 row the same"); }));
+        MessageBox::setNextAnswer(MessageBox::Answer::Discard);
+        QTest::keyClick(program.get(), Qt::Key_N, Qt::ControlModifier); // a new worksheet: no squads, none owed
+        QCOMPARE(MessageBox::takeAsked().size(), 1u);
+        chosen = plans->filePath("new.cwplan");
+        QVERIFY(program->saveAs() && program->compareFiles(a, chosen));
+        QCOMPARE(table.item(0, 2)->foreground().style(), Qt::NoBrush);
         comparison.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Close)->click();
         QVERIFY(!comparison.isVisible());
     }
