@@ -820,7 +820,7 @@ private slots:
         QVERIFY(program->compareWithFile(b));
         ComparisonWindow& comparison = *program->comparison();
         QCOMPARE(comparison.windowTitle(), "a against b \u2014 Compare");
-        QTableWidget& table = comparison.table();
+        QTableWidget& table = *comparison.findChild<QTableWidget*>("comparisonTable");
         QCOMPARE(table.accessibleName(), "a against b");
         for (int column : {1, 2}) // squads left to carry are not red
             QCOMPARE(table.item(0, column)->foreground().style(), Qt::NoBrush);
