@@ -1,9 +1,9 @@
 // Every kind of every catalogue, picked once, the form and the
 // rows, events that go wrong, and seeded random sessions.
+#include "quiet_host.h"
 #include "sections/names.h"
 #include "sections/routes.h"
 #include "sections/sections.h"
-#include "quiet_host.h"
 #include "session_checker.h"
 #include "worksheet/form_events.h"
 #include "worksheet/number.h"
