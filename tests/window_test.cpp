@@ -140,6 +140,14 @@ QPalette breezeDark()
     return dark(QColor(0x31, 0x36, 0x3b), QColor(0x23, 0x26, 0x29), QColor(0xef, 0xf0, 0xf1), QColor(0, 0, 0, 128));
 }
 
+// The tip shown when the mouse rests on a widget.
+QString tipOver(QWidget* w)
+{
+    QHelpEvent hover(QEvent::ToolTip, QPoint(2, 2), w->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(w, &hover);
+    return QToolTip::text();
+}
+
 // A turn of the mouse wheel over a widget; whether it took it. One that is
 // not taken goes on to the widgets under it, and so to the page.
 bool wheelTakenBy(QWidget* w)
@@ -389,9 +397,7 @@ private slots:
     {
         oneTruckPicked();
         auto* squads = find<QLabel>("Label110");
-        QHelpEvent hover(QEvent::ToolTip, QPoint(2, 2), squads->mapToGlobal(QPoint(2, 2)));
-        QApplication::sendEvent(squads, &hover);
-        QCOMPARE(QToolTip::text(),
+        QCOMPARE(tipOver(squads),
                  QString("You can carry: 2 squads, made of:\nTrucks row 1, 1 \u00d7 ZIL Medium Truck +2"));
         QVERIFY(!window().breakdown());
         squads->setFocus();
@@ -439,10 +445,8 @@ private slots:
         const QColor normal = need->palette().color(QPalette::WindowText);
         QVERIFY(cargo->palette().color(QPalette::WindowText) != normal);
         auto* squads = find<QLabel>("Label110");
-        QHelpEvent hover(QEvent::ToolTip, QPoint(2, 2), squads->mapToGlobal(QPoint(2, 2)));
-        QApplication::sendEvent(squads, &hover);
-        const QString figure = "You can carry: -6 squads, over capacity by 6 squads, made of:";
-        QVERIFY2(QToolTip::text().startsWith(squads->toolTip() + "\n\n" + figure), qPrintable(QToolTip::text()));
+        const QString tip = tipOver(squads), figure = "You can carry: -6 squads, over capacity by 6 squads, made of:";
+        QVERIFY2(tip.startsWith(squads->toolTip() + "\n\n" + figure), qPrintable(tip));
         QTest::mouseClick(need, Qt::LeftButton);
         QVERIFY(window().breakdown() && window().breakdown()->isVisible());
         QCOMPARE(window().breakdown()->figure(), "Label75"_ctl);
@@ -822,7 +826,7 @@ private slots:
         QVERIFY(program->compareWithFile(b));
         ComparisonWindow& comparison = *program->comparison();
         QCOMPARE(comparison.windowTitle(), "a against b \u2014 Compare");
-        QTableWidget& table = *comparison.findChild<QTableWidget*>("comparisonTable");
+        QTableWidget& table = comparison.table();
         QCOMPARE(table.accessibleName(), "a against b");
         for (int column : {1, 2}) // squads left to carry are not red
             QCOMPARE(table.item(0, column)->foreground().style(), Qt::NoBrush);
